@@ -1,0 +1,38 @@
+# Sourced by the run and test scripts: installs Debian packages that are
+# missing, as root or through sudo, and stops with a clear message when that
+# cannot be done.
+
+fail() {
+    echo "courier-firms: $*" >&2
+    exit 1
+}
+
+ensure_packages() {
+    local missing=()
+    local package
+    for package in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q '^install ok installed$'; then
+            missing+=("$package")
+        fi
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+
+    command -v apt-get >/dev/null || fail "apt-get not found; install these packages by hand: ${missing[*]}"
+    local as_root=()
+    if [ "$(id -u)" -ne 0 ]; then
+        command -v sudo >/dev/null ||
+            fail "these packages are missing and installing them needs root or sudo: ${missing[*]}"
+        as_root=(sudo)
+    fi
+    echo "courier-firms: installing ${missing[*]}"
+    "${as_root[@]}" apt-get update -q ||
+        fail "apt-get update failed; check the network and the package sources"
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" ||
+        fail "could not install: ${missing[*]}"
+}
+
+# What building the program needs.
+BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2)
+
+# What the tests need on top.
+TEST_PACKAGES=()
