@@ -32,7 +32,18 @@ ensure_packages() {
 }
 
 # What building the program needs.
-BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev fonts-liberation2)
+# The window is drawn in Times New Roman: Liberation Serif has the same
+# measures and stands in for it on Debian.
+BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+    fonts-liberation2)
 
 # What the tests need on top.
 TEST_PACKAGES=()
+
+# The end-to-end test: a real X server, mouse clicks, a screenshot, and the
+# accessibility bus read from Python.
+E2E_TEST_PACKAGES=(xvfb xauth xdotool imagemagick dbus-daemon at-spi2-core python3-pyatspi python3-xlib)
+TEST_PACKAGES+=("${E2E_TEST_PACKAGES[@]}")
+
+# What the benchmarks need on top.
+BENCH_PACKAGES=(libbenchmark-dev)

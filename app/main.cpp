@@ -1,0 +1,26 @@
+#include "catalogue.h"
+#include "mainform.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+using namespace Qt::StringLiterals;
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(u"courier-firms"_s);
+    QApplication::setApplicationVersion(QStringLiteral(COURIER_FIRMS_VERSION));
+    QApplication::setDesktopFileName(u"org.example.courierfirms"_s);
+
+    MainForm form(Catalogue());
+    // An error in the logic ends the program once the user has read what it was.
+    QObject::connect(&form, &MainForm::failed, &form, [&form](const QString &message) {
+        QMessageBox::critical(&form, form.windowTitle(), message);
+        QApplication::exit(EXIT_FAILURE);
+    });
+    if (!form.Load())
+        return EXIT_FAILURE;
+    form.show();
+    return app.exec();
+}

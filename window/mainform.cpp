@@ -1,0 +1,48 @@
+#include "mainform.h"
+
+#include "loadlists.h"
+#include "runcommand.h"
+#include "runtimeerror.h"
+#include "widgetcontrols.h"
+
+MainForm::MainForm(const QStringList &catalogue, QWidget *parent)
+    : QWidget(parent)
+{
+    // Resources of a static library are registered by hand.
+    Q_INIT_RESOURCE(mainform);
+    ui.setupUi(this);
+    ui.List1_1->addItems(catalogue);
+
+    ui.Command1->setId(ui.Command1_0, AlphabeticalCommand);
+    ui.Command1->setId(ui.Command1_1, ReportCommand);
+    ui.Command1->setId(ui.Command1_2, UserOrderCommand);
+    ui.Command1->setId(ui.Command1_3, LengthCommand);
+    connect(ui.Command1, &QButtonGroup::idClicked, this, &MainForm::Click);
+
+    // The window opens with the focus on the first control in tab order.
+    ui.Text1_0->setFocus();
+
+    m_controls = std::make_unique<WidgetControls>(ui);
+}
+
+MainForm::~MainForm() = default;
+
+bool MainForm::Load()
+{
+    try {
+        LoadLists(m_controls->controls());
+        return true;
+    } catch (const RuntimeError &error) {
+        emit failed(error.message());
+        return false;
+    }
+}
+
+void MainForm::Click(int index)
+{
+    try {
+        RunCommand(m_controls->controls(), Integer(index));
+    } catch (const RuntimeError &error) {
+        emit failed(error.message());
+    }
+}

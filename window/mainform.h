@@ -1,0 +1,38 @@
+#pragma once
+
+#include "ui_mainform.h"
+
+#include "integer.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <memory>
+
+class WidgetControls;
+
+// The program's one window. Everything it shows is described in
+// mainform.ui; this class only binds that form to the logic: Load fills the
+// lists from the catalogue before the window is first shown, and each of the
+// four buttons of the group Command1 runs RunCommand with its number.
+class MainForm : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit MainForm(const QStringList &catalogue, QWidget *parent = nullptr);
+    ~MainForm() override;
+
+    // Returns false, after emitting failed(), when the lists cannot be filled.
+    bool Load();
+
+signals:
+    // An error the program cannot carry on from; the message names it.
+    void failed(const QString &message);
+
+private:
+    void Click(int index);
+
+    Ui::MainForm ui;
+    std::unique_ptr<WidgetControls> m_controls;
+};
