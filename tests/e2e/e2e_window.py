@@ -138,7 +138,7 @@ class ProgramInXServer(unittest.TestCase):
             self.assertEqual(self.pixel(shot, 331, 171), "srgb(255,0,0)")
 
         self.close_window()
-        self.assertEqual(self.program.wait(5), 0)
+        self.assertEqual(self.program.wait(10), 0)
 
     def close_window(self):
         """Asks the window to close, as a window manager's close button does."""

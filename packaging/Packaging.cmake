@@ -1,0 +1,32 @@
+# The Debian package, built by `cpack` in the build directory from the
+# install rules in this folder: courier-firms_<version>_<arch>.deb.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME courier-firms)
+set(CPACK_PACKAGE_VENDOR "courier-firms.example.org")
+set(CPACK_PACKAGE_CONTACT "courier-firms developers <courier-firms@example.org>")
+# Debian versions have three parts; the fourth number of the project version
+# is for Windows file versions only.
+set(CPACK_PACKAGE_VERSION
+    "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "list of courier firms, sorted alphabetically or by length")
+set(CPACK_PACKAGE_DESCRIPTION
+    "A small teaching program with a Bulgarian user interface. One window keeps a
+list of working courier firms and four buttons: show the firms in alphabetical
+order, in order of name length, in the order in which they were entered, and
+write the selected firm into a text box.")
+set(CPACK_PACKAGE_HOMEPAGE_URL "https://courier-firms.example.org/")
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# Library dependencies come from the binary through dpkg-shlibdeps and are
+# added to the ones named here. The window asks for "Times New Roman", which
+# fontconfig maps to Liberation Serif only when fonts-liberation2 is there.
+# Qt's X11 and Wayland platform plugins are only a recommendation of Qt's GUI
+# library; without them the program cannot open a window.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins")
+
+include(CPack)
