@@ -5,6 +5,7 @@
 #include <QCollator>
 
 #include <algorithm>
+#include <iterator>
 
 MemoryList::MemoryList(Sorting sorting)
     : m_sorting(sorting)
@@ -18,6 +19,7 @@ Integer MemoryList::ListCount() const
 
 Integer MemoryList::ListIndex() const
 {
+    placeNewItems();
     return m_selected;
 }
 
@@ -25,12 +27,14 @@ QString MemoryList::List(Integer position) const
 {
     if (position < 0 || position >= m_items.size())
         throw RuntimeError(RuntimeError::Code::InvalidListIndex);
+    placeNewItems();
     return m_items[position];
 }
 
 void MemoryList::Clear()
 {
     m_items.clear();
+    m_placed = 0;
     m_selected = -1;
 }
 
@@ -38,27 +42,51 @@ void MemoryList::AddItem(const QString &item)
 {
     // The count must stay a 16-bit number; a full list takes nothing more.
     toInteger(m_items.size() + 1);
-
-    if (m_sorting == Sorting::Unsorted) {
-        m_items.append(item);
-        return;
-    }
-    // Binary search for the first item that sorts after the new one, so that
-    // an item equal to one already present goes after it.
-    const QCollator &collator = listCollator();
-    const auto place = std::upper_bound(m_items.cbegin(), m_items.cend(), item,
-                                        [&collator](const QString &a, const QString &b) {
-                                            return collator.compare(a, b) < 0;
-                                        });
-    const qsizetype position = place - m_items.cbegin();
-    m_items.insert(position, item);
-    if (m_selected >= position)
-        ++m_selected;
+    m_items.append(item);
 }
 
 void MemoryList::Select(Integer position)
 {
     if (position < -1 || position >= m_items.size())
         throw RuntimeError(RuntimeError::Code::InvalidListIndex);
+    placeNewItems();
     m_selected = position;
+}
+
+// Gives the order that inserting each new item at its place when it was added
+// would have given, where an item equal to one already present goes after it.
+// Sorting the new items together costs n log n comparisons for n items, where
+// inserting one by one also moved half the list each time.
+void MemoryList::placeNewItems() const
+{
+    if (m_sorting == Sorting::Unsorted || m_placed == m_items.size())
+        return;
+    const QCollator &collator = listCollator();
+    const auto less = [&collator](const QString &a, const QString &b) {
+        return collator.compare(a, b) < 0;
+    };
+    const auto newItems = m_items.begin() + m_placed;
+
+    // A stable sort keeps equal new items in the order of adding.
+    std::stable_sort(newItems, m_items.end(), less);
+
+    // The selected item moves down by one for each new item that sorts before it.
+    if (m_selected >= 0)
+        m_selected += std::lower_bound(newItems, m_items.end(), m_items[m_selected], less) - newItems;
+
+    // Each new item goes after the old items that do not sort after it. A
+    // binary search finds that place, starting where the previous new item
+    // went, so a read after every add costs log n comparisons, not n.
+    QStringList merged;
+    merged.reserve(m_items.size());
+    auto old = m_items.begin();
+    for (auto item = newItems; item != m_items.end(); ++item) {
+        const auto place = std::upper_bound(old, newItems, *item, less);
+        std::move(old, place, std::back_inserter(merged));
+        merged.append(std::move(*item));
+        old = place;
+    }
+    std::move(old, newItems, std::back_inserter(merged));
+    m_items = std::move(merged);
+    m_placed = m_items.size();
 }

@@ -22,7 +22,13 @@ public:
     void Select(Integer position);
 
 private:
-    QStringList m_items;
+    void placeNewItems() const;
+
+    // A sorted list does not look for an item's place when it is added: new
+    // items wait at the end, in the order of adding, and the next read puts
+    // them all in place at once. Its first m_placed items are in order.
+    mutable QStringList m_items;
+    mutable qsizetype m_placed = 0;
     Sorting m_sorting;
-    Integer m_selected = -1;
+    mutable Integer m_selected = -1;
 };

@@ -5,12 +5,30 @@
 #include "runtimeerror.h"
 #include "widgetcontrols.h"
 
+#include <QImageReader>
+#include <QPixmap>
+
+namespace {
+
+// The icon is read as the PNG it is. Left to guess the format, the reader
+// would first load every image plugin on the system to ask each of them,
+// which slows the window's start more than anything else it shows.
+QPixmap loadIcon()
+{
+    QImageReader reader(QStringLiteral(":/icons/courier-firms.png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImageReader(&reader);
+}
+
+} // namespace
+
 MainForm::MainForm(const QStringList &catalogue, QWidget *parent)
     : QWidget(parent)
 {
     // Resources of a static library are registered by hand.
     Q_INIT_RESOURCE(mainform);
     ui.setupUi(this);
+    setWindowIcon(loadIcon());
     ui.List1_1->addItems(catalogue);
 
     ui.Command1->setId(ui.Command1_0, AlphabeticalCommand);

@@ -171,7 +171,7 @@ private slots:
                  u"Неприятното в това да си първият, направил нещо по правилния начин, е, че никой "
                  u"не оценява колко трудно е било. \n"_s);
         QCOMPARE(message()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QVERIFY(!form->windowIcon().isNull());
+        QCOMPARE(form->windowIcon().availableSizes(), QList<QSize>{QSize(32, 32)});
     }
 
     void everyControlUsesTheWindowFont()
