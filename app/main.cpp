@@ -2,6 +2,7 @@
 #include "mainform.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QMessageBox>
 
 using namespace Qt::StringLiterals;
@@ -12,6 +13,11 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(u"courier-firms"_s);
     QApplication::setApplicationVersion(QStringLiteral(COURIER_FIRMS_VERSION));
     QApplication::setDesktopFileName(u"org.example.courierfirms"_s);
+
+    // The window's font for the whole program, set before the window is built:
+    // otherwise its text boxes would first load the desktop's default font,
+    // which nothing shows.
+    QApplication::setFont(QFont(u"Times New Roman"_s, 12));
 
     MainForm form(Catalogue());
     // An error in the logic ends the program once the user has read what it was.

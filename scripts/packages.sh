@@ -53,4 +53,4 @@ PACKAGING_TEST_PACKAGES=(python3 dpkg-dev desktop-file-utils appstream xvfb xaut
 TEST_PACKAGES+=("${PACKAGING_TEST_PACKAGES[@]}")
 
 # What the benchmarks need on top.
-BENCH_PACKAGES=(libbenchmark-dev xvfb xauth)
+BENCH_PACKAGES=(libbenchmark-dev libxcb1-dev xvfb xauth)

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <ranges>
+#include <utility>
 
 ListWidgetControl::ListWidgetControl(QListWidget *widget)
     : m_widget(widget)
@@ -16,11 +17,12 @@ ListWidgetControl::ListWidgetControl(QListWidget *widget)
 
 Integer ListWidgetControl::ListCount() const
 {
-    return toInteger(m_widget->count());
+    return toInteger(m_widget->count() + m_waiting.size());
 }
 
 Integer ListWidgetControl::ListIndex() const
 {
+    placeWaitingItems();
     // The row the user selected; a row that only has the keyboard focus is
     // not a selection.
     const QList<QListWidgetItem *> selected = m_widget->selectedItems();
@@ -29,6 +31,7 @@ Integer ListWidgetControl::ListIndex() const
 
 QString ListWidgetControl::List(Integer position) const
 {
+    placeWaitingItems();
     if (position < 0 || position >= m_widget->count())
         throw RuntimeError(RuntimeError::Code::InvalidListIndex);
     return m_widget->item(position)->text();
@@ -36,18 +39,30 @@ QString ListWidgetControl::List(Integer position) const
 
 void ListWidgetControl::Clear()
 {
+    m_waiting.clear();
     m_widget->clear();
 }
 
 void ListWidgetControl::AddItem(const QString &item)
 {
     // The count must stay a 16-bit number; a full list takes nothing more.
-    toInteger(m_widget->count() + 1);
+    toInteger(ListCount() + 1);
 
-    if (!m_sorted) {
+    if (m_sorted)
+        m_waiting.append(item);
+    else
         m_widget->addItem(item);
-        return;
-    }
+}
+
+void ListWidgetControl::placeWaitingItems() const
+{
+    const QStringList waiting = std::exchange(m_waiting, {});
+    for (const QString &item : waiting)
+        insertInOrder(item);
+}
+
+void ListWidgetControl::insertInOrder(const QString &item) const
+{
     // After every item that sorts before or equal to the new one.
     const QCollator &collator = listCollator();
     const auto rows = std::views::iota(0, m_widget->count());

@@ -56,6 +56,18 @@ bool MainForm::Load()
     }
 }
 
+void MainForm::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    // Sorting needs the collation tables, which drawing the window does not:
+    // the sorted lists put their items in order once the window is on screen
+    // (or earlier, should a button read them first).
+    if (!m_drawn) {
+        m_drawn = true;
+        QMetaObject::invokeMethod(this, [this] { m_controls->placeWaitingItems(); }, Qt::QueuedConnection);
+    }
+}
+
 void MainForm::Click(int index)
 {
     try {

@@ -26,6 +26,9 @@ public:
     // Returns false, after emitting failed(), when the lists cannot be filled.
     bool Load();
 
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
 signals:
     // An error the program cannot carry on from; the message names it.
     void failed(const QString &message);
@@ -35,4 +38,5 @@ private:
 
     Ui::MainForm ui;
     std::unique_ptr<WidgetControls> m_controls;
+    bool m_drawn = false;
 };

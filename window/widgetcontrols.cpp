@@ -11,3 +11,9 @@ WidgetControls::WidgetControls(const Ui::MainForm &ui)
     , m_quote(ui.Text1_1)
 {
 }
+
+void WidgetControls::placeWaitingItems() const
+{
+    m_alphabetical.placeWaitingItems();
+    m_byLength.placeWaitingItems();
+}

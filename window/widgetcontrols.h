@@ -18,6 +18,9 @@ public:
 
     const FormControls &controls() const { return m_controls; }
 
+    // Puts the items waiting in the sorted lists in their places.
+    void placeWaitingItems() const;
+
 private:
     ListWidgetControl m_display;
     ListWidgetControl m_userOrder;
