@@ -5,6 +5,7 @@
 
 #include "catalogue.h"
 #include "expectedorders.h"
+#include "listwidgetitems.h"
 #include "mainform.h"
 
 #include <QApplication>
@@ -26,14 +27,6 @@ struct Button
     const char *objectName;
     const char *caption;
 };
-
-QStringList itemsOf(const QListWidget *list)
-{
-    QStringList items;
-    for (int row = 0; row < list->count(); ++row)
-        items.append(list->item(row)->text());
-    return items;
-}
 
 } // namespace
 

@@ -1,11 +1,13 @@
 #pragma once
 
-#include <QString>
-#include <QtGlobal>
+#include <QLocale>
+#include <QTest>
 
-// The locale a test run was started with, when CTest starts it under one on
-// purpose (see add_locale_runs); empty otherwise.
-inline QString expectedSystemLocale()
+// Fails the test when CTest started it under a locale on purpose (see
+// add_locale_runs) and the program does not see that locale.
+inline void verifySystemLocale()
 {
-    return qEnvironmentVariable("EXPECTED_SYSTEM_LOCALE");
+    const QString expected = qEnvironmentVariable("EXPECTED_SYSTEM_LOCALE");
+    if (!expected.isEmpty())
+        QCOMPARE(QLocale::system().name(), expected);
 }

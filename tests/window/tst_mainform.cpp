@@ -1,5 +1,6 @@
 #include "catalogue.h"
 #include "expectedorders.h"
+#include "listwidgetitems.h"
 #include "mainform.h"
 
 #include <QAccessible>
@@ -32,14 +33,6 @@ const QString Task = u"Да се състави проект  осъществя
 QString shown(const QString &text)
 {
     return QString(text).replace(u"\r\n"_s, u"\n"_s);
-}
-
-QStringList itemsOf(const QListWidget *list)
-{
-    QStringList items;
-    for (int row = 0; row < list->count(); ++row)
-        items.append(list->item(row)->text());
-    return items;
 }
 
 } // namespace
