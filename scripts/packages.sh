@@ -54,3 +54,10 @@ TEST_PACKAGES+=("${PACKAGING_TEST_PACKAGES[@]}")
 
 # What the benchmarks need on top.
 BENCH_PACKAGES=(libbenchmark-dev libxcb1-dev xvfb xauth)
+
+# The sanitizer build (AddressSanitizer with its leak checker, and
+# UndefinedBehaviorSanitizer) and the error-path and leak tests, which run the
+# program in Xvfb and read it through the accessibility bus.
+ROBUSTNESS_TEST_PACKAGES=(libasan8 libubsan1 python3 python3-xlib python3-pyatspi xvfb xdotool
+    dbus-daemon at-spi2-core)
+TEST_PACKAGES+=("${ROBUSTNESS_TEST_PACKAGES[@]}")

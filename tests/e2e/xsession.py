@@ -36,6 +36,12 @@ class XSession:
         env.pop("WAYLAND_DISPLAY", None)
         return env
 
+    def export_environment(self):
+        """Points this process at the session, as the accessibility client needs."""
+        env = self.environment()
+        os.environ.update({key: env[key]
+                           for key in ("DISPLAY", "DBUS_SESSION_BUS_ADDRESS", "XDG_RUNTIME_DIR")})
+
     def run(self, *command):
         return subprocess.run(command, env=self.environment(), check=True,
                               capture_output=True, text=True).stdout

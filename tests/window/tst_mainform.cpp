@@ -1,5 +1,6 @@
 #include "catalogue.h"
 #include "expectedorders.h"
+#include "formcontrol.h"
 #include "listwidgetitems.h"
 #include "mainform.h"
 
@@ -47,10 +48,7 @@ private:
     template <typename Widget>
     Widget *control(const QString &name) const
     {
-        auto *widget = form->findChild<Widget *>(name);
-        if (!widget)
-            qFatal("no control %s", qPrintable(name));
-        return widget;
+        return formControl<Widget>(form.get(), name);
     }
     QListWidget *display() const { return control<QListWidget>(u"List1_0"_s); }
     QPlainTextEdit *message() const { return control<QPlainTextEdit>(u"Text1_0"_s); }

@@ -1,0 +1,88 @@
+"""The built program in an XSession, as a person and a screen reader meet it:
+its window, clicks at places in it, and what the accessibility bus says."""
+
+import subprocess
+import tempfile
+
+from xsession import wait_for
+
+TITLE = "courier-firms.example.org"
+LIST_NAME = "Куриерски фирми"
+TEXT_NAME = "Задача и избрана фирма"
+# Centres of the buttons and of the list's first row, in the window.
+BUTTONS = {"Азбучно": (60, 177), "Дължина": (156, 177), "Избери": (268, 177), "Изчисти": (372, 177)}
+FIRST_ROW = (60, 58)
+
+
+def find_application(pyatspi):
+    """The program on the accessibility bus, once it is there."""
+    return wait_for(lambda: next((app for app in pyatspi.Registry.getDesktop(0)
+                                  if app is not None and app.name == "courier-firms"), None),
+                    what="the program on the accessibility bus")
+
+
+class ProgramWindow:
+    """Starts the program with the accessibility bus on and finds its window."""
+
+    def __init__(self, session, program, extra_env=None):
+        self.session = session
+        session.export_environment()
+        self.stderr = tempfile.TemporaryFile(mode="w+")
+        env = {"QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", **(extra_env or {})}
+        self.process = session.start([program], extra_env=env, stderr=self.stderr)
+        self.window = wait_for(lambda: self.check_running() or self._find_window(), what="the window")
+        geometry = dict(line.split("=") for line in
+                        session.run("xdotool", "getwindowgeometry", "--shell", self.window).split())
+        self.origin = (int(geometry["X"]), int(geometry["Y"]))
+        self.size = (int(geometry["WIDTH"]), int(geometry["HEIGHT"]))
+
+        import pyatspi  # only now: it connects to the bus named in the environment
+        self.atspi = pyatspi
+        self.app = find_application(pyatspi)
+
+    def _find_window(self):
+        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", TITLE],
+                               env=self.session.environment(), capture_output=True, text=True)
+        return next(iter(found.stdout.split()), None)
+
+    def check_running(self):
+        """Raises, with what the program printed, if it has ended."""
+        if self.process.poll() is not None:
+            raise AssertionError(f"the program ended with status {self.process.returncode}:\n"
+                                 f"{self.output()[-3000:]}")
+
+    def output(self):
+        self.stderr.seek(0)
+        return self.stderr.read()
+
+    def find(self, role, name):
+        return wait_for(lambda: self.atspi.findDescendant(
+            self.app, lambda node: node is not None and node.getRole() == role and node.name == name),
+            what=f"{name!r} on the accessibility bus")
+
+    def list_items(self):
+        return [child.name for child in self.find(self.atspi.ROLE_LIST, LIST_NAME)]
+
+    def text(self):
+        return self.find(self.atspi.ROLE_TEXT, TEXT_NAME).queryText().getText(0, -1)
+
+    def click(self, x, y):
+        self.session.run("xdotool", "mousemove", str(self.origin[0] + x), str(self.origin[1] + y),
+                         "click", "1")
+
+    def close(self):
+        """Asks the window to close, as a window manager's close button does."""
+        from Xlib import X, display, protocol
+        screen = display.Display(self.session.display)
+        window = screen.create_resource_object("window", int(self.window))
+        event = protocol.event.ClientMessage(
+            window=window, client_type=screen.intern_atom("WM_PROTOCOLS"),
+            data=(32, [screen.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
+        window.send_event(event)
+        screen.close()
+
+    def kill(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+        self.stderr.close()

@@ -1,0 +1,457 @@
+#include "catalogue.h"
+#include "expectedorders.h"
+#include "formcontrol.h"
+#include "formcontrols.h"
+#include "listwidgetitems.h"
+#include "mainform.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScopeGuard>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTextCursor>
+
+#include <memory>
+
+using namespace Qt::StringLiterals;
+
+// Random user actions on the real window, the window checked after each one
+// against what it must show. A short run by default; MONKEY_ACTIONS sets the
+// number of actions and MONKEY_SEED replays a run.
+
+namespace {
+
+const int DefaultActions = 3000;
+// A megabyte paste takes a while, so it is rare, but every run has some.
+const int MegabytePasteOdds = 2000;
+const int MinimumMegabytePastes = 3;
+
+const QString Letters = u"abcxyzABCXYZ0123456789 .,-!?&()"
+                        u"абвгдежзийклмнопрстуфхцчшщъьюяАБВЕЖЩЪЮЯѝЍ"_s;
+const QString Truck = u"\U0001F69A"_s; // two UTF-16 units, typed as one key
+const QString Controls = [] {
+    QString controls;
+    for (char16_t c = 0; c < 0x20; ++c)
+        controls += QChar(c);
+    // CR and LF once more: line breaks are the commonest of them.
+    return controls + u"\u007F\u0085\u00A0\u2028\u2029\uFEFF\r\n"_s;
+}();
+
+enum class Order { User, Alphabetical, ByLength };
+
+const QStringList &itemsIn(Order order)
+{
+    switch (order) {
+    case Order::Alphabetical:
+        return ExpectedOrder::alphabetical;
+    case Order::ByLength:
+        return ExpectedOrder::byLength;
+    case Order::User:
+        break;
+    }
+    return ExpectedOrder::userOrder;
+}
+
+// What the text box reads back for text put into it: every kind of line
+// break becomes LF, and a no-break space a plain space.
+QString asKept(QString text)
+{
+    text.replace(u"\r\n"_s, u"\n"_s);
+    for (const QChar lineBreak : {QChar(u'\r'), QChar(QChar::LineSeparator), QChar(QChar::ParagraphSeparator)})
+        text.replace(lineBreak, u'\n');
+    return text.replace(QChar(QChar::Nbsp), u' ');
+}
+
+// Control characters as \xNN, for the report of an action.
+QString printable(const QString &text)
+{
+    QString out;
+    for (const QChar c : text)
+        out += c.isPrint() ? QString(c) : u"\\x%1"_s.arg(int(c.unicode()), 2, 16, QChar(u'0'));
+    return out;
+}
+
+// The logic writes CR LF; the text box shows LF.
+QString shown(const QString &message)
+{
+    return QString(message).replace(u"\r\n"_s, u"\n"_s);
+}
+
+int fromEnvironment(const char *name, int otherwise)
+{
+    bool ok = false;
+    const int value = qEnvironmentVariableIntValue(name, &ok);
+    return ok && value > 0 ? value : otherwise;
+}
+
+quint32 seedFromEnvironment()
+{
+    bool ok = false;
+    const quint32 seed = qEnvironmentVariable("MONKEY_SEED").toUInt(&ok);
+    return ok ? seed : QRandomGenerator::global()->generate();
+}
+
+} // namespace
+
+class TestMonkey : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<MainForm> form;
+    std::unique_ptr<QSignalSpy> failed;
+    QRandomGenerator random;
+    QListWidget *display = nullptr;
+    QPlainTextEdit *text = nullptr;
+    QList<QPushButton *> buttons; // by element number
+    QList<QWidget *> tabOrder;
+
+    // What the window must show.
+    Order order = Order::User;
+    int selectedRow = -1;
+    QString expectedText;
+    QWidget *expectedFocus = nullptr;
+
+    QString action;
+    int megabytePastes = 0;
+
+    // A number from 0 to below n.
+    int pick(qsizetype n) { return random.bounded(int(n)); }
+
+    template <typename Widget>
+    Widget *control(const QString &name) const
+    {
+        return formControl<Widget>(form.get(), name);
+    }
+
+    QList<int> selectedRows() const
+    {
+        QList<int> rows;
+        for (const QListWidgetItem *item : display->selectedItems())
+            rows.append(display->row(item));
+        return rows;
+    }
+
+    void checkWindow()
+    {
+        QCOMPARE(itemsOf(control<QListWidget>(u"List1_1"_s)), ExpectedOrder::userOrder);
+        QCOMPARE(itemsOf(control<QListWidget>(u"List1_2"_s)), ExpectedOrder::alphabetical);
+        QCOMPARE(itemsOf(control<QListWidget>(u"List1_3"_s)), ExpectedOrder::lengthKeys);
+        QCOMPARE(itemsOf(display), itemsIn(order));
+        QCOMPARE(selectedRows(), selectedRow < 0 ? QList<int>() : QList<int>{selectedRow});
+        QCOMPARE(text->toPlainText(), expectedText);
+        QWidget *focus = QApplication::focusWidget();
+        QCOMPARE(focus ? focus->objectName() : u"(none)"_s, expectedFocus->objectName());
+        QCOMPARE(failed->size(), 0);
+    }
+
+    // --- What a button does, whether clicked or pressed with Space ---
+
+    void expectButton(int element)
+    {
+        switch (element) {
+        case AlphabeticalCommand:
+            order = Order::Alphabetical;
+            break;
+        case LengthCommand:
+            order = Order::ByLength;
+            break;
+        case UserOrderCommand:
+            order = Order::User;
+            expectedText.clear();
+            break;
+        case ReportCommand:
+            expectedText = shown(selectedRow < 0 ? ExpectedOrder::nothingSelected
+                                                 : ExpectedOrder::selected(itemsIn(order)[selectedRow]));
+            return;
+        }
+        // A new order is a new list, with nothing selected.
+        selectedRow = -1;
+    }
+
+    // --- Mouse ---
+
+    void clickButton()
+    {
+        const int element = pick(buttons.size());
+        action = u"click %1"_s.arg(buttons[element]->text());
+        expectButton(element);
+        expectedFocus = buttons[element];
+        QTest::mouseClick(buttons[element], Qt::LeftButton);
+    }
+
+    // A plain click selects the row; with Ctrl held it selects or unselects it.
+    void clickRow(Qt::KeyboardModifiers modifiers)
+    {
+        const int row = pick(display->count());
+        QListWidgetItem *item = display->item(row);
+        action = u"click row %1 \"%2\"%3"_s.arg(row).arg(item->text(), modifiers ? u" with Ctrl"_s : QString());
+        display->scrollToItem(item);
+        QTest::mouseClick(display->viewport(), Qt::LeftButton, modifiers, display->visualItemRect(item).center());
+        selectedRow = modifiers && selectedRow == row ? -1 : row;
+        expectedFocus = display;
+    }
+
+    void clickText()
+    {
+        const QRect inside = text->viewport()->rect();
+        const QPoint where(pick(inside.width()), pick(inside.height()));
+        action = u"click the text box at %1,%2"_s.arg(where.x()).arg(where.y());
+        QTest::mouseClick(text->viewport(), Qt::LeftButton, {}, where);
+        expectedFocus = text;
+    }
+
+    // --- Keyboard, to whichever control has the focus ---
+
+    void pressTab()
+    {
+        action = u"Tab"_s;
+        expectedFocus = tabOrder[(tabOrder.indexOf(expectedFocus) + 1) % tabOrder.size()];
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+
+    void pressKey()
+    {
+        if (expectedFocus == display)
+            moveInList();
+        else if (expectedFocus == text)
+            editText();
+        else
+            pressFocusedButton();
+    }
+
+    void pressFocusedButton()
+    {
+        const int element = int(buttons.indexOf(expectedFocus));
+        action = u"Space on %1"_s.arg(buttons[element]->text());
+        expectButton(element);
+        QTest::keyClick(expectedFocus, Qt::Key_Space);
+    }
+
+    void moveInList()
+    {
+        static const QList<std::pair<Qt::Key, QString>> keys{
+            {Qt::Key_Up, u"Up"_s},         {Qt::Key_Down, u"Down"_s},
+            {Qt::Key_PageUp, u"PageUp"_s}, {Qt::Key_PageDown, u"PageDown"_s},
+            {Qt::Key_Home, u"Home"_s},     {Qt::Key_End, u"End"_s},
+            {Qt::Key_Space, u"Space"_s},   {Qt::Key_Return, u"Enter"_s},
+        };
+        const auto &[key, name] = keys[pick(keys.size())];
+        action = name + u" in the list"_s;
+        QTest::keyClick(display, key);
+        // Where a key lands depends on the current row and on how many rows
+        // the list shows; one row at most is ever selected.
+        const QList<int> rows = selectedRows();
+        QVERIFY2(rows.size() <= 1, "more than one row selected");
+        selectedRow = rows.isEmpty() ? -1 : rows.first();
+    }
+
+    // --- The text box ---
+
+    void editText()
+    {
+        const int roll = pick(20);
+        if (roll < 10)
+            type(randomText(1 + pick(12)));
+        else if (roll < 12)
+            pressReturn();
+        else if (roll < 14)
+            selectAll();
+        else if (roll < 16)
+            deleteCharacter(Qt::Key_Delete);
+        else if (roll < 18)
+            deleteCharacter(Qt::Key_Backspace);
+        else
+            pasteLine();
+    }
+
+    void pasteLine()
+    {
+        const QString pasted = textWithControls(1 + pick(40));
+        paste(pasted, u"\"%1\""_s.arg(printable(pasted)));
+    }
+
+    // Typing and pasting replace the selection, or insert at the cursor.
+    void expectReplacedSelection(const QString &with)
+    {
+        const QTextCursor cursor = text->textCursor();
+        expectedText = expectedText.left(cursor.selectionStart()) + with + expectedText.mid(cursor.selectionEnd());
+    }
+
+    void type(const QString &typed)
+    {
+        action = u"type \"%1\""_s.arg(typed);
+        expectReplacedSelection(typed);
+        for (qsizetype i = 0; i < typed.size(); ++i) {
+            const bool pair = typed[i].isHighSurrogate();
+            const QString key = typed.mid(i, pair ? 2 : 1);
+            i += pair ? 1 : 0;
+            const auto code = pair ? Qt::Key_unknown : Qt::Key(key[0].toUpper().unicode());
+            QTest::sendKeyEvent(QTest::Click, text, code, key, Qt::NoModifier);
+        }
+    }
+
+    void pressReturn()
+    {
+        action = u"Enter in the text box"_s;
+        expectReplacedSelection(u"\n"_s);
+        QTest::keyClick(text, Qt::Key_Return);
+    }
+
+    void selectAll()
+    {
+        action = u"Ctrl+A"_s;
+        QTest::keyClick(text, Qt::Key_A, Qt::ControlModifier);
+    }
+
+    // Delete takes the character after the cursor, Backspace the one before,
+    // or either one the selection; a character outside the BMP is two units.
+    void deleteCharacter(Qt::Key key)
+    {
+        const bool forward = key == Qt::Key_Delete;
+        action = forward ? u"Delete"_s : u"Backspace"_s;
+        const QTextCursor cursor = text->textCursor();
+        if (cursor.hasSelection()) {
+            expectReplacedSelection({});
+        } else if (forward && cursor.position() < expectedText.size()) {
+            const bool pair = expectedText[cursor.position()].isHighSurrogate();
+            expectedText.remove(cursor.position(), pair ? 2 : 1);
+        } else if (!forward && cursor.position() > 0) {
+            const bool pair = expectedText[cursor.position() - 1].isLowSurrogate();
+            expectedText.remove(cursor.position() - (pair ? 2 : 1), pair ? 2 : 1);
+        }
+        QTest::keyClick(text, key);
+    }
+
+    void paste(const QString &pasted, const QString &what)
+    {
+        action = u"paste %1"_s.arg(what);
+        QApplication::clipboard()->setText(pasted);
+        expectReplacedSelection(asKept(pasted));
+        QTest::keyClick(text, Qt::Key_V, Qt::ControlModifier);
+    }
+
+    void pasteMegabyte()
+    {
+        // The user puts the cursor somewhere in the text box first.
+        clickText();
+        paste(textWithControls(1 << 20), u"a megabyte after a %1"_s.arg(action));
+        ++megabytePastes;
+    }
+
+    QString randomText(int length)
+    {
+        QString typed;
+        while (typed.size() < length) {
+            if (pick(30) == 0)
+                typed += Truck;
+            else
+                typed += Letters[pick(Letters.size())];
+        }
+        return typed;
+    }
+
+    // About one character in ten a control character, line breaks included.
+    QString textWithControls(int length)
+    {
+        QString pasted;
+        pasted.reserve(length + 1);
+        while (pasted.size() < length) {
+            if (pick(10) == 0)
+                pasted += Controls[pick(Controls.size())];
+            else
+                pasted += randomText(1);
+        }
+        return pasted;
+    }
+
+    // --- One action of the user ---
+
+    void act(int number, int total)
+    {
+        action.clear();
+        // Spread so that even a short run has its megabyte pastes.
+        if (pick(MegabytePasteOdds) == 0 || megabytePastes < qint64(MinimumMegabytePastes) * number / total) {
+            pasteMegabyte();
+            return;
+        }
+        const int roll = pick(100);
+        if (roll < 15)
+            clickButton();
+        else if (roll < 27)
+            clickRow(Qt::NoModifier);
+        else if (roll < 30)
+            clickRow(Qt::ControlModifier);
+        else if (roll < 40)
+            clickText();
+        else if (roll < 48)
+            pressTab();
+        else
+            pressKey();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        form = std::make_unique<MainForm>(Catalogue());
+        failed = std::make_unique<QSignalSpy>(form.get(), &MainForm::failed);
+        QVERIFY(form->Load());
+        form->show();
+        form->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+
+        display = control<QListWidget>(u"List1_0"_s);
+        text = control<QPlainTextEdit>(u"Text1_0"_s);
+        for (int element = 0; element < 4; ++element)
+            buttons.append(control<QPushButton>(u"Command1_%1"_s.arg(element)));
+        tabOrder = {text, display, buttons[AlphabeticalCommand], buttons[ReportCommand],
+                    buttons[UserOrderCommand], buttons[LengthCommand]};
+
+        // The sorted lists fill in once the window has been drawn.
+        QTRY_COMPARE(itemsOf(control<QListWidget>(u"List1_2"_s)), ExpectedOrder::alphabetical);
+        QTRY_COMPARE(itemsOf(control<QListWidget>(u"List1_3"_s)), ExpectedOrder::lengthKeys);
+
+        expectedText = text->toPlainText();
+        QVERIFY(!expectedText.isEmpty());
+        expectedFocus = text;
+        checkWindow();
+    }
+
+    void randomUserActions()
+    {
+        const quint32 seed = seedFromEnvironment();
+        const int total = fromEnvironment("MONKEY_ACTIONS", DefaultActions);
+        random.seed(seed);
+        qInfo("seed %u, %d actions", seed, total);
+
+        int number = 0;
+        const auto report = qScopeGuard([&] {
+            if (QTest::currentTestFailed())
+                qWarning("failed at action %d (%s); replay with MONKEY_SEED=%u MONKEY_ACTIONS=%d", number,
+                         qPrintable(action.left(200)), seed, total);
+        });
+        for (number = 1; number <= total; ++number) {
+            act(number, total);
+            QCoreApplication::processEvents();
+            checkWindow();
+            if (QTest::currentTestFailed())
+                return;
+        }
+        QVERIFY(megabytePastes >= MinimumMegabytePastes);
+        qInfo("%d actions, %d of them megabyte pastes", total, megabytePastes);
+    }
+
+    void cleanupTestCase()
+    {
+        failed.reset();
+        form.reset();
+    }
+};
+
+QTEST_MAIN(TestMonkey)
+#include "tst_monkey.moc"
