@@ -48,7 +48,7 @@ TEST_PACKAGES+=("${E2E_TEST_PACKAGES[@]}")
 # The packaging tests: the desktop entry and AppStream validators, cpack's
 # dependency list (dpkg-shlibdeps), starting the packaged program in Xvfb,
 # and the MinGW resource compiler for the Windows resource script.
-PACKAGING_TEST_PACKAGES=(python3 dpkg-dev desktop-file-utils appstream xvfb xauth xdotool libx11-6
+PACKAGING_TEST_PACKAGES=(python3 dpkg-dev desktop-file-utils appstream xvfb xdotool python3-xlib dbus-daemon
     qt6-qpa-plugins binutils-mingw-w64-x86-64)
 TEST_PACKAGES+=("${PACKAGING_TEST_PACKAGES[@]}")
 

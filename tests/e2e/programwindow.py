@@ -21,6 +21,25 @@ def find_application(pyatspi):
                     what="the program on the accessibility bus")
 
 
+def find_window(session):
+    """The id of the program's visible window, or None."""
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", TITLE],
+                           env=session.environment(), capture_output=True, text=True)
+    return next(iter(found.stdout.split()), None)
+
+
+def close_window(session, window):
+    """Asks a window to close, as a window manager's close button does."""
+    from Xlib import X, display, protocol
+    screen = display.Display(session.display)
+    target = screen.create_resource_object("window", int(window))
+    event = protocol.event.ClientMessage(
+        window=target, client_type=screen.intern_atom("WM_PROTOCOLS"),
+        data=(32, [screen.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
+    target.send_event(event)
+    screen.close()
+
+
 class ProgramWindow:
     """Starts the program with the accessibility bus on and finds its window."""
 
@@ -30,7 +49,7 @@ class ProgramWindow:
         self.stderr = tempfile.TemporaryFile(mode="w+")
         env = {"QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", **(extra_env or {})}
         self.process = session.start([program], extra_env=env, stderr=self.stderr)
-        self.window = wait_for(lambda: self.check_running() or self._find_window(), what="the window")
+        self.window = wait_for(lambda: self.check_running() or find_window(session), what="the window")
         geometry = dict(line.split("=") for line in
                         session.run("xdotool", "getwindowgeometry", "--shell", self.window).split())
         self.origin = (int(geometry["X"]), int(geometry["Y"]))
@@ -39,11 +58,6 @@ class ProgramWindow:
         import pyatspi  # only now: it connects to the bus named in the environment
         self.atspi = pyatspi
         self.app = find_application(pyatspi)
-
-    def _find_window(self):
-        found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", TITLE],
-                               env=self.session.environment(), capture_output=True, text=True)
-        return next(iter(found.stdout.split()), None)
 
     def check_running(self):
         """Raises, with what the program printed, if it has ended."""
@@ -71,15 +85,7 @@ class ProgramWindow:
                          "click", "1")
 
     def close(self):
-        """Asks the window to close, as a window manager's close button does."""
-        from Xlib import X, display, protocol
-        screen = display.Display(self.session.display)
-        window = screen.create_resource_object("window", int(self.window))
-        event = protocol.event.ClientMessage(
-            window=window, client_type=screen.intern_atom("WM_PROTOCOLS"),
-            data=(32, [screen.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
-        window.send_event(event)
-        screen.close()
+        close_window(self.session, self.window)
 
     def kill(self):
         if self.process.poll() is None:
