@@ -37,6 +37,9 @@ def close_window(session, window):
         window=target, client_type=screen.intern_atom("WM_PROTOCOLS"),
         data=(32, [screen.intern_atom("WM_DELETE_WINDOW"), X.CurrentTime, 0, 0, 0]))
     target.send_event(event)
+    # A round trip: closing the connection straight after sending may drop
+    # the message, and the window would never hear it.
+    screen.sync()
     screen.close()
 
 
