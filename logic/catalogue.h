@@ -3,5 +3,5 @@
 #include <QStringList>
 
 // The working courier firms, in the order in which they were entered.
-// The window puts them into the hidden list List1(1) when it is built.
+// They are the items of the hidden list List1(1) as the window is built.
 QStringList Catalogue();

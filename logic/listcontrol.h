@@ -20,4 +20,10 @@ public:
     // Removes every item and the selection.
     virtual void Clear() = 0;
     virtual void AddItem(const QString &item) = 0;
+
+protected:
+    // Only a whole control can be copied, never its interface alone.
+    ListControl() = default;
+    ListControl(const ListControl &) = default;
+    ListControl &operator=(const ListControl &) = default;
 };

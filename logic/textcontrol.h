@@ -10,4 +10,10 @@ public:
     virtual ~TextControl() = default;
 
     virtual void SetText(const QString &text) = 0;
+
+protected:
+    // Only a whole control can be copied, never its interface alone.
+    TextControl() = default;
+    TextControl(const TextControl &) = default;
+    TextControl &operator=(const TextControl &) = default;
 };

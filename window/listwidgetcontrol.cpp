@@ -1,28 +1,19 @@
 #include "listwidgetcontrol.h"
 
-#include "collation.h"
-
-#include <QCollator>
 #include <QListWidget>
-
-#include <algorithm>
-#include <ranges>
-#include <utility>
 
 ListWidgetControl::ListWidgetControl(QListWidget *widget)
     : m_widget(widget)
-    , m_sorted(widget->property("sorted").toBool())
 {
 }
 
 Integer ListWidgetControl::ListCount() const
 {
-    return toInteger(m_widget->count() + m_waiting.size());
+    return toInteger(m_widget->count());
 }
 
 Integer ListWidgetControl::ListIndex() const
 {
-    placeWaitingItems();
     // The row the user selected; a row that only has the keyboard focus is
     // not a selection.
     const QList<QListWidgetItem *> selected = m_widget->selectedItems();
@@ -31,7 +22,6 @@ Integer ListWidgetControl::ListIndex() const
 
 QString ListWidgetControl::List(Integer position) const
 {
-    placeWaitingItems();
     if (position < 0 || position >= m_widget->count())
         throw RuntimeError(RuntimeError::Code::InvalidListIndex);
     return m_widget->item(position)->text();
@@ -39,35 +29,12 @@ QString ListWidgetControl::List(Integer position) const
 
 void ListWidgetControl::Clear()
 {
-    m_waiting.clear();
     m_widget->clear();
 }
 
 void ListWidgetControl::AddItem(const QString &item)
 {
     // The count must stay a 16-bit number; a full list takes nothing more.
-    toInteger(ListCount() + 1);
-
-    if (m_sorted)
-        m_waiting.append(item);
-    else
-        m_widget->addItem(item);
-}
-
-void ListWidgetControl::placeWaitingItems() const
-{
-    const QStringList waiting = std::exchange(m_waiting, {});
-    for (const QString &item : waiting)
-        insertInOrder(item);
-}
-
-void ListWidgetControl::insertInOrder(const QString &item) const
-{
-    // After every item that sorts before or equal to the new one.
-    const QCollator &collator = listCollator();
-    const auto rows = std::views::iota(0, m_widget->count());
-    const auto place = std::ranges::upper_bound(
-        rows, item, [&collator](const QString &a, const QString &b) { return collator.compare(a, b) < 0; },
-        [this](int row) { return m_widget->item(row)->text(); });
-    m_widget->insertItem(int(place - rows.begin()), item);
+    toInteger(m_widget->count() + 1);
+    m_widget->addItem(item);
 }

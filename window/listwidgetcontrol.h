@@ -2,17 +2,10 @@
 
 #include "listcontrol.h"
 
-#include <QStringList>
-
 class QListWidget;
 
-// A list box of the window as the logic sees it. Whether the list is sorted
-// comes from the widget's "sorted" property in the form, read once here;
-// sorting is done with the program's own collation, never by the widget.
-//
-// A sorted list keeps the items added to it waiting, in the order of adding,
-// until it is next read or placeWaitingItems() is called. Each then goes to
-// the place it would have had if it had been inserted at once.
+// The display list as the logic sees it: a list widget of the window, which
+// shows the items in the order they are added.
 class ListWidgetControl final : public ListControl
 {
 public:
@@ -24,12 +17,6 @@ public:
     void Clear() override;
     void AddItem(const QString &item) override;
 
-    void placeWaitingItems() const;
-
 private:
-    void insertInOrder(const QString &item) const;
-
     QListWidget *m_widget;
-    bool m_sorted;
-    mutable QStringList m_waiting;
 };

@@ -7,6 +7,7 @@
 
 #include <QImageReader>
 #include <QPixmap>
+#include <QWindow>
 
 namespace {
 
@@ -29,7 +30,6 @@ MainForm::MainForm(const QStringList &catalogue, QWidget *parent)
     Q_INIT_RESOURCE(mainform);
     ui.setupUi(this);
     setWindowIcon(loadIcon());
-    ui.List1_1->addItems(catalogue);
 
     ui.Command1->setId(ui.Command1_0, AlphabeticalCommand);
     ui.Command1->setId(ui.Command1_1, ReportCommand);
@@ -40,7 +40,12 @@ MainForm::MainForm(const QStringList &catalogue, QWidget *parent)
     // The window opens with the focus on the first control in tab order.
     ui.Text1_0->setFocus();
 
-    m_controls = std::make_unique<WidgetControls>(ui);
+    m_controls = std::make_unique<WidgetControls>(ui, catalogue);
+
+    // The native window exists from here on, so that the form can watch for
+    // its first appearance on screen (see eventFilter).
+    create();
+    windowHandle()->installEventFilter(this);
 }
 
 MainForm::~MainForm() = default;
@@ -48,7 +53,7 @@ MainForm::~MainForm() = default;
 bool MainForm::Load()
 {
     try {
-        LoadLists(m_controls->controls());
+        LoadLists(controls());
         return true;
     } catch (const RuntimeError &error) {
         emit failed(error.message());
@@ -56,22 +61,26 @@ bool MainForm::Load()
     }
 }
 
-void MainForm::paintEvent(QPaintEvent *event)
+const FormControls &MainForm::controls() const
 {
-    QWidget::paintEvent(event);
-    // Sorting needs the collation tables, which drawing the window does not:
-    // the sorted lists put their items in order once the window is on screen
-    // (or earlier, should a button read them first).
-    if (!m_drawn) {
-        m_drawn = true;
-        QMetaObject::invokeMethod(this, [this] { m_controls->placeWaitingItems(); }, Qt::QueuedConnection);
+    return m_controls->controls();
+}
+
+bool MainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    // Sorting loads the collation tables, which showing the window does not
+    // need: the sorted lists are put in order once it is on screen.
+    if (event->type() == QEvent::Expose && windowHandle()->isExposed()) {
+        watched->removeEventFilter(this);
+        QMetaObject::invokeMethod(this, [this] { controls().sortNewItems(); }, Qt::QueuedConnection);
     }
+    return false;
 }
 
 void MainForm::Click(int index)
 {
     try {
-        RunCommand(m_controls->controls(), Integer(index));
+        RunCommand(controls(), Integer(index));
     } catch (const RuntimeError &error) {
         emit failed(error.message());
     }

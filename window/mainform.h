@@ -9,12 +9,14 @@
 
 #include <memory>
 
+class FormControls;
 class WidgetControls;
 
 // The program's one window. Everything it shows is described in
 // mainform.ui; this class only binds that form to the logic: Load fills the
 // lists from the catalogue before the window is first shown, and each of the
-// four buttons of the group Command1 runs RunCommand with its number.
+// four buttons of the group Command1 runs RunCommand with its number. The
+// hidden lists and text are data (see widgetcontrols.h), not widgets.
 class MainForm : public QWidget
 {
     Q_OBJECT
@@ -26,8 +28,11 @@ public:
     // Returns false, after emitting failed(), when the lists cannot be filled.
     bool Load();
 
+    // The lists and text boxes as the logic sees them.
+    const FormControls &controls() const;
+
 protected:
-    void paintEvent(QPaintEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 signals:
     // An error the program cannot carry on from; the message names it.
@@ -38,5 +43,4 @@ private:
 
     Ui::MainForm ui;
     std::unique_ptr<WidgetControls> m_controls;
-    bool m_drawn = false;
 };

@@ -2,8 +2,6 @@
 
 #include <QPlainTextEdit>
 
-using namespace Qt::StringLiterals;
-
 PlainTextControl::PlainTextControl(QPlainTextEdit *widget)
     : m_widget(widget)
 {
@@ -11,7 +9,6 @@ PlainTextControl::PlainTextControl(QPlainTextEdit *widget)
 
 void PlainTextControl::SetText(const QString &text)
 {
-    // The logic ends lines with CR LF; the widget breaks lines at LF alone and
-    // would show the CR as a stray character.
-    m_widget->setPlainText(QString(text).replace(u"\r\n"_s, u"\n"_s));
+    // The widget takes CR LF as one line break, as the logic writes it.
+    m_widget->setPlainText(text);
 }

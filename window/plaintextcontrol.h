@@ -4,7 +4,7 @@
 
 class QPlainTextEdit;
 
-// A text box of the window as the logic sees it.
+// The message box as the logic sees it: a text widget of the window.
 class PlainTextControl final : public TextControl
 {
 public:

@@ -58,6 +58,10 @@ class ProgramInXServer(unittest.TestCase):
         self.assertEqual(self.program.size, (461, 345))
         self.assertEqual(self.program.list_items(), USER_ORDER)
         self.assertTrue(self.program.text().startswith(TASK_START))
+        # A screen reader meets what a sighted user sees: one list, one text box.
+        for role in (atspi.ROLE_LIST, atspi.ROLE_TEXT):
+            self.assertEqual(len(atspi.findAllDescendants(
+                self.program.app, lambda node, role=role: node is not None and node.getRole() == role)), 1)
 
         self.session.run("xdotool", "windowfocus", "--sync", self.program.window)
         box = self.program.find(atspi.ROLE_TEXT, TEXT_NAME)

@@ -57,17 +57,17 @@ private slots:
     {
         MemoryForm form(Catalogue());
         form.display.AddItem(u"стар ред"_s);
-        form.alphabetical.AddItem(u"стар ред"_s);
+        form.controls.List1(AlphabeticalList).AddItem(u"стар ред"_s);
         LoadLists(form.controls);
         QCOMPARE(itemsOf(form.display), ExpectedOrder::userOrder);
-        QCOMPARE(itemsOf(form.alphabetical), ExpectedOrder::alphabetical);
+        QCOMPARE(itemsOf(form.list(AlphabeticalList)), ExpectedOrder::alphabetical);
     }
 
     void nameTooLongForItsKeyIsAnOverflow()
     {
         MemoryForm form({u"DHL"_s, QString(256, u'ж'), u"UPS"_s});
         QVERIFY_THROWS_EXCEPTION(RuntimeError, LoadLists(form.controls));
-        QCOMPARE(form.userOrder.ListCount(), Integer(3));
+        QCOMPARE(form.list(UserOrderList).ListCount(), Integer(3));
     }
 };
 

@@ -99,9 +99,9 @@ private slots:
         QCOMPARE(form.message.Text(), text);
         const Integer index = form.display.ListIndex();
         QCOMPARE(index < 0 ? QString() : form.display.List(index), selected);
-        QCOMPARE(itemsOf(form.userOrder), ExpectedOrder::userOrder);
-        QCOMPARE(itemsOf(form.alphabetical), ExpectedOrder::alphabetical);
-        QCOMPARE(itemsOf(form.byLength), ExpectedOrder::lengthKeys);
+        QCOMPARE(itemsOf(form.list(UserOrderList)), ExpectedOrder::userOrder);
+        QCOMPARE(itemsOf(form.list(AlphabeticalList)), ExpectedOrder::alphabetical);
+        QCOMPARE(itemsOf(form.list(LengthList)), ExpectedOrder::lengthKeys);
     }
 
     // Any order of buttons and clicks: each list command shows its order
@@ -141,9 +141,9 @@ private slots:
                                               : form.display.ListIndex() == -1,
                      qPrintable(where));
         }
-        QCOMPARE(itemsOf(form.userOrder), ExpectedOrder::userOrder);
-        QCOMPARE(itemsOf(form.alphabetical), ExpectedOrder::alphabetical);
-        QCOMPARE(itemsOf(form.byLength), ExpectedOrder::lengthKeys);
+        QCOMPARE(itemsOf(form.list(UserOrderList)), ExpectedOrder::userOrder);
+        QCOMPARE(itemsOf(form.list(AlphabeticalList)), ExpectedOrder::alphabetical);
+        QCOMPARE(itemsOf(form.list(LengthList)), ExpectedOrder::lengthKeys);
     }
 
     void emptyCatalogue_data()
@@ -171,8 +171,8 @@ private slots:
     {
         MemoryForm form({u"DHL"_s}, Task);
         LoadLists(form.controls);
-        form.byLength.Clear();
-        form.byLength.AddItem(u"03"_s);
+        form.controls.List1(LengthList).Clear();
+        form.controls.List1(LengthList).AddItem(u"03"_s);
         try {
             RunCommand(form.controls, LengthCommand);
             QFAIL("a key of two characters was read as a name");

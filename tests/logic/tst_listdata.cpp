@@ -1,6 +1,6 @@
 #include "collation.h"
+#include "listdata.h"
 #include "memoryform.h"
-#include "memorylist.h"
 #include "systemlocale.h"
 
 #include <QCollator>
@@ -39,7 +39,7 @@ struct InsertingList
 const QString Refused = u"<refused>"_s;
 
 // The item at a position, or Refused when the list reports a bad position.
-QString itemAt(const MemoryList &list, Integer position)
+QString itemAt(const ListData &list, Integer position)
 {
     try {
         return list.List(position);
@@ -77,7 +77,7 @@ struct StepWeights
 
 Q_DECLARE_METATYPE(StepWeights)
 
-class TestMemoryList : public QObject
+class TestListData : public QObject
 {
     Q_OBJECT
 
@@ -86,12 +86,12 @@ private slots:
 
     void addItemOrders_data()
     {
-        QTest::addColumn<MemoryList::Sorting>("sorting");
+        QTest::addColumn<ListData::Sorting>("sorting");
         QTest::addColumn<QStringList>("added");
         QTest::addColumn<QStringList>("expected");
 
-        const auto sorted = MemoryList::Sorting::Sorted;
-        const auto unsorted = MemoryList::Sorting::Unsorted;
+        const auto sorted = ListData::Sorting::Sorted;
+        const auto unsorted = ListData::Sorting::Unsorted;
 
         QTest::newRow("unsorted keeps the order of adding")
             << unsorted << QStringList{u"Спиди"_s, u"DHL"_s, u"Арамекс"_s}
@@ -128,11 +128,11 @@ private slots:
 
     void addItemOrders()
     {
-        QFETCH(MemoryList::Sorting, sorting);
+        QFETCH(ListData::Sorting, sorting);
         QFETCH(QStringList, added);
         QFETCH(QStringList, expected);
 
-        MemoryList list(sorting);
+        ListData list(sorting);
         for (const QString &item : added)
             list.AddItem(item);
 
@@ -156,7 +156,7 @@ private slots:
         QFETCH(QStringList, items);
         QFETCH(Integer, selected);
 
-        MemoryList list;
+        ListData list;
         for (const QString &item : items)
             list.AddItem(item);
         list.Select(selected);
@@ -168,7 +168,7 @@ private slots:
 
     void selectionFollowsItsItemWhenAnotherIsInsertedBefore()
     {
-        MemoryList list(MemoryList::Sorting::Sorted);
+        ListData list(ListData::Sorting::Sorted);
         list.AddItem(u"Спиди"_s);
         list.AddItem(u"UPS"_s);
         list.Select(1);
@@ -189,7 +189,7 @@ private slots:
     void positionOutsideTheListIsAnError()
     {
         QFETCH(Integer, position);
-        MemoryList list;
+        ListData list;
         list.AddItem(u"a"_s);
         list.AddItem(u"b"_s);
         try {
@@ -202,15 +202,15 @@ private slots:
 
     void fullListTakesNoMoreAndLosesNothing_data()
     {
-        QTest::addColumn<MemoryList::Sorting>("sorting");
-        QTest::newRow("unsorted") << MemoryList::Sorting::Unsorted;
-        QTest::newRow("sorted") << MemoryList::Sorting::Sorted;
+        QTest::addColumn<ListData::Sorting>("sorting");
+        QTest::newRow("unsorted") << ListData::Sorting::Unsorted;
+        QTest::newRow("sorted") << ListData::Sorting::Sorted;
     }
 
     void fullListTakesNoMoreAndLosesNothing()
     {
-        QFETCH(MemoryList::Sorting, sorting);
-        MemoryList list(sorting);
+        QFETCH(ListData::Sorting, sorting);
+        ListData list(sorting);
         for (int i = 0; i < 32767; ++i)
             list.AddItem(QString::number(i).rightJustified(5, u'0'));
         QCOMPARE(list.ListCount(), Integer(32767));
@@ -249,7 +249,7 @@ private slots:
         QFETCH(QList<QStringList>, batches);
         QFETCH(QStringList, expected);
 
-        MemoryList list(MemoryList::Sorting::Sorted);
+        ListData list(ListData::Sorting::Sorted);
         QStringList items;
         for (const QStringList &batch : batches) {
             for (const QString &item : batch)
@@ -284,7 +284,7 @@ private slots:
         QFETCH(QStringList, added);
         QFETCH(Integer, expected);
 
-        MemoryList list(MemoryList::Sorting::Sorted);
+        ListData list(ListData::Sorting::Sorted);
         for (const QString &item : items)
             list.AddItem(item);
         list.Select(selected);
@@ -324,7 +324,7 @@ private slots:
         QFETCH(StepWeights, weights);
 
         QRandomGenerator random(seed);
-        MemoryList list(MemoryList::Sorting::Sorted);
+        ListData list(ListData::Sorting::Sorted);
         InsertingList expected;
         int step = 0;
         QString action;
@@ -379,5 +379,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestMemoryList)
-#include "tst_memorylist.moc"
+QTEST_GUILESS_MAIN(TestListData)
+#include "tst_listdata.moc"

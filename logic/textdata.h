@@ -2,11 +2,12 @@
 
 #include "textcontrol.h"
 
-// A text box kept in memory, for the logic's tests.
-class MemoryText final : public TextControl
+// A text box that is only data: the window's hidden text, and in tests the
+// shown one too.
+class TextData final : public TextControl
 {
 public:
-    explicit MemoryText(const QString &text = {})
+    explicit TextData(const QString &text = {})
         : m_text(text)
     {
     }

@@ -1,4 +1,4 @@
-#include "memorylist.h"
+#include "listdata.h"
 
 #include "collation.h"
 
@@ -7,49 +7,49 @@
 #include <algorithm>
 #include <iterator>
 
-MemoryList::MemoryList(Sorting sorting)
+ListData::ListData(Sorting sorting)
     : m_sorting(sorting)
 {
 }
 
-Integer MemoryList::ListCount() const
+Integer ListData::ListCount() const
 {
     return toInteger(m_items.size());
 }
 
-Integer MemoryList::ListIndex() const
+Integer ListData::ListIndex() const
 {
-    placeNewItems();
+    sortNewItems();
     return m_selected;
 }
 
-QString MemoryList::List(Integer position) const
+QString ListData::List(Integer position) const
 {
     if (position < 0 || position >= m_items.size())
         throw RuntimeError(RuntimeError::Code::InvalidListIndex);
-    placeNewItems();
+    sortNewItems();
     return m_items[position];
 }
 
-void MemoryList::Clear()
+void ListData::Clear()
 {
     m_items.clear();
     m_placed = 0;
     m_selected = -1;
 }
 
-void MemoryList::AddItem(const QString &item)
+void ListData::AddItem(const QString &item)
 {
     // The count must stay a 16-bit number; a full list takes nothing more.
     toInteger(m_items.size() + 1);
     m_items.append(item);
 }
 
-void MemoryList::Select(Integer position)
+void ListData::Select(Integer position)
 {
     if (position < -1 || position >= m_items.size())
         throw RuntimeError(RuntimeError::Code::InvalidListIndex);
-    placeNewItems();
+    sortNewItems();
     m_selected = position;
 }
 
@@ -57,7 +57,7 @@ void MemoryList::Select(Integer position)
 // would have given, where an item equal to one already present goes after it.
 // Sorting the new items together costs n log n comparisons for n items, where
 // inserting one by one also moved half the list each time.
-void MemoryList::placeNewItems() const
+void ListData::sortNewItems() const
 {
     if (m_sorting == Sorting::Unsorted || m_placed == m_items.size())
         return;
@@ -71,8 +71,10 @@ void MemoryList::placeNewItems() const
     std::stable_sort(newItems, m_items.end(), less);
 
     // The selected item moves down by one for each new item that sorts before it.
-    if (m_selected >= 0)
-        m_selected += std::lower_bound(newItems, m_items.end(), m_items[m_selected], less) - newItems;
+    if (m_selected >= 0) {
+        const qsizetype before = std::lower_bound(newItems, m_items.end(), m_items[m_selected], less) - newItems;
+        m_selected = toInteger(m_selected + before);
+    }
 
     // Each new item goes after the old items that do not sort after it. A
     // binary search finds that place, starting where the previous new item
