@@ -1,8 +1,11 @@
-// Start-up against the floor: runs the program and a bare window side by
-// side, in pairs of alternating order, each until its first frame is painted
-// (see firstframe.cpp), and compares the medians of time and peak memory.
+// Start-up against two floors: runs the program, a bare window and a window
+// of the same plain Qt widgets side by side, in rounds whose order rotates.
+// Each prints the time of its first painted frame (see firstframe.cpp) and
+// runs on a moment after it; the benchmark compares the medians of the time
+// to that frame and of the peak memory of the whole run.
 
 #include <algorithm>
+#include <array>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -13,6 +16,7 @@
 #include <spawn.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 extern char **environ;
 
@@ -24,25 +28,44 @@ struct Run
     long peakKilobytes;
 };
 
+[[noreturn]] void fail(const std::string &what)
+{
+    std::fprintf(stderr, "bench_startup: %s\n", what.c_str());
+    std::exit(EXIT_FAILURE);
+}
+
 Run runOnce(const std::filesystem::path &program)
 {
     const std::string path = program.string();
     char *argv[] = {const_cast<char *>(path.c_str()), nullptr};
+    int frame[2];
+    if (pipe(frame) != 0)
+        fail("cannot make a pipe");
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, frame[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, frame[0]);
+
     const auto start = std::chrono::steady_clock::now();
     pid_t pid = 0;
-    if (posix_spawn(&pid, path.c_str(), nullptr, nullptr, argv, environ) != 0) {
-        std::fprintf(stderr, "cannot start %s\n", path.c_str());
-        std::exit(EXIT_FAILURE);
-    }
+    const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ);
+    posix_spawn_file_actions_destroy(&actions);
+    close(frame[1]);
+    if (spawned != 0)
+        fail("cannot start " + path);
+
+    char line[32] = {};
+    FILE *output = fdopen(frame[0], "r");
+    const bool reported = std::fgets(line, sizeof line, output) != nullptr;
+    std::fclose(output);
     int status = 0;
     rusage usage{};
     wait4(pid, &status, 0, &usage);
-    const auto end = std::chrono::steady_clock::now();
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
-        std::fprintf(stderr, "%s did not exit cleanly (status %d)\n", path.c_str(), status);
-        std::exit(EXIT_FAILURE);
-    }
-    return {std::chrono::duration<double, std::milli>(end - start).count(), usage.ru_maxrss};
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || !reported)
+        fail(path + " did not report its first frame and exit cleanly");
+
+    const std::chrono::steady_clock::time_point drawn{std::chrono::nanoseconds(std::atoll(line))};
+    return {std::chrono::duration<double, std::milli>(drawn - start).count(), usage.ru_maxrss};
 }
 
 template <typename T>
@@ -52,42 +75,50 @@ T median(std::vector<T> values)
     return values[values.size() / 2];
 }
 
+struct Subject
+{
+    const char *name;
+    std::filesystem::path path;
+    std::vector<double> times;
+    std::vector<long> peaks;
+};
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) {
-        std::fprintf(stderr, "bench_startup needs a display; run it under xvfb-run\n");
-        return EXIT_FAILURE;
-    }
-    const int pairs = argc > 1 ? std::atoi(argv[1]) : 20;
-    const auto folder = std::filesystem::read_symlink("/proc/self/exe").parent_path();
-    const auto program = folder / "programs" / "startup_program";
-    const auto floor = folder / "programs" / "startup_floor";
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+        fail("needs a display; run it under xvfb-run");
+    const int rounds = argc > 1 ? std::atoi(argv[1]) : 25;
+    const auto folder = std::filesystem::read_symlink("/proc/self/exe").parent_path() / "programs";
+    std::array<Subject, 3> subjects{{
+        {"program", folder / "startup_program", {}, {}},
+        {"same widgets", folder / "startup_widgets", {}, {}},
+        {"bare window", folder / "startup_floor", {}, {}},
+    }};
 
-    runOnce(program); // warm the file cache for both
-    runOnce(floor);
-
-    std::vector<double> programTimes, floorTimes;
-    std::vector<long> programMemory, floorMemory;
-    for (int pair = 0; pair < pairs; ++pair) {
-        const bool programFirst = pair % 2 == 0;
-        const Run first = runOnce(programFirst ? program : floor);
-        const Run second = runOnce(programFirst ? floor : program);
-        const Run &p = programFirst ? first : second;
-        const Run &f = programFirst ? second : first;
-        programTimes.push_back(p.milliseconds);
-        floorTimes.push_back(f.milliseconds);
-        programMemory.push_back(p.peakKilobytes);
-        floorMemory.push_back(f.peakKilobytes);
+    for (Subject &subject : subjects)
+        runOnce(subject.path); // warms the file cache
+    for (int round = 0; round < rounds; ++round) {
+        for (std::size_t i = 0; i < subjects.size(); ++i) {
+            Subject &subject = subjects[(i + round) % subjects.size()];
+            const Run run = runOnce(subject.path);
+            subject.times.push_back(run.milliseconds);
+            subject.peaks.push_back(run.peakKilobytes);
+        }
     }
 
-    const double programTime = median(programTimes), floorTime = median(floorTimes);
-    const long programPeak = median(programMemory), floorPeak = median(floorMemory);
-    std::printf("start-up to the first frame, median of %d pairs\n", pairs);
-    std::printf("  time:        program %7.1f ms   floor %7.1f ms   ratio %.3f (goal at most 1.10)\n",
-                programTime, floorTime, programTime / floorTime);
-    std::printf("  peak memory: program %7ld KiB  floor %7ld KiB  ratio %.3f (goal at most 1.10)\n",
-                programPeak, floorPeak, double(programPeak) / double(floorPeak));
+    std::printf("start-up, medians of %d rounds: time to the first frame, peak memory of the whole run\n",
+                rounds);
+    const double time = median(subjects[0].times);
+    const double peak = double(median(subjects[0].peaks));
+    for (const Subject &subject : subjects) {
+        const double t = median(subject.times), p = double(median(subject.peaks));
+        std::printf("  %-13s %7.1f ms  %8.0f KiB", subject.name, t, p);
+        if (&subject != &subjects[0])
+            std::printf("   program / this: time %.3f, memory %.3f", time / t, peak / p);
+        std::printf("\n");
+    }
+    std::printf("  goal against the same widgets: time at most 1.05, memory at most 1.03\n");
     return EXIT_SUCCESS;
 }
