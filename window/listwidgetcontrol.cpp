@@ -5,8 +5,6 @@
 #include <QCollator>
 #include <QListWidget>
 
-#include <algorithm>
-#include <ranges>
 #include <utility>
 
 ListWidgetControl::ListWidgetControl(QListWidget *widget)
@@ -63,11 +61,11 @@ void ListWidgetControl::placeWaitingItems() const
 
 void ListWidgetControl::insertInOrder(const QString &item) const
 {
-    // After every item that sorts before or equal to the new one.
+    // After every item that sorts before or equal to the new one, looking
+    // from the end: the lists are short.
     const QCollator &collator = listCollator();
-    const auto rows = std::views::iota(0, m_widget->count());
-    const auto place = std::ranges::upper_bound(
-        rows, item, [&collator](const QString &a, const QString &b) { return collator.compare(a, b) < 0; },
-        [this](int row) { return m_widget->item(row)->text(); });
-    m_widget->insertItem(int(place - rows.begin()), item);
+    int row = m_widget->count();
+    while (row > 0 && collator.compare(item, m_widget->item(row - 1)->text()) < 0)
+        --row;
+    m_widget->insertItem(row, item);
 }
