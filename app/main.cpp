@@ -1,5 +1,7 @@
 #include "catalogue.h"
+#include "commandline.h"
 #include "mainform.h"
+#include "opendisplay.h"
 
 #include <QApplication>
 #include <QFont>
@@ -9,9 +11,12 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
     QApplication::setApplicationName(u"courier-firms"_s);
     QApplication::setApplicationVersion(QStringLiteral(COURIER_FIRMS_VERSION));
+    answerHelpAndVersion(argc, argv);
+
+    const std::unique_ptr<QApplication> app = openDisplay(argc, argv);
+    rejectUnknownOptions(*app);
     QApplication::setDesktopFileName(u"org.example.courierfirms"_s);
 
     // The window's font for the whole program, set before the window is built:
@@ -28,5 +33,5 @@ int main(int argc, char *argv[])
     if (!form.Load())
         return EXIT_FAILURE;
     form.show();
-    return app.exec();
+    return QApplication::exec();
 }

@@ -14,7 +14,6 @@ set(CPACK_PACKAGE_DESCRIPTION
 list of working courier firms and four buttons: show the firms in alphabetical
 order, in order of name length, in the order in which they were entered, and
 write the selected firm into a text box.")
-set(CPACK_PACKAGE_HOMEPAGE_URL "https://courier-firms.example.org/")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -24,9 +23,12 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # Library dependencies come from the binary through dpkg-shlibdeps and are
 # added to the ones named here. The window asks for "Times New Roman", which
 # fontconfig maps to Liberation Serif only when fonts-liberation2 is there.
-# Qt's X11 and Wayland platform plugins are only a recommendation of Qt's GUI
-# library; without them the program cannot open a window.
+# Qt's own texts (menus, message box buttons) are shown in Bulgarian from
+# qtbase_bg.qm in qt6-translations-l10n. The X11 platform plugin comes with
+# libqt6gui6 (a library dependency); the Wayland one is qt6-wayland, without
+# which a Wayland desktop runs the program through XWayland.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-qpa-plugins")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 
 include(CPack)

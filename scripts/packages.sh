@@ -34,7 +34,8 @@ ensure_packages() {
 # What building the program needs.
 # The window is drawn in Times New Roman: Liberation Serif has the same
 # measures and stands in for it on Debian.
-BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
+# Qt's X11 and offscreen platform plugins come with libqt6gui6.
+BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-liberation2)
 
 # What the tests need on top.
@@ -46,18 +47,23 @@ E2E_TEST_PACKAGES=(xvfb xauth xdotool imagemagick dbus-daemon at-spi2-core pytho
 TEST_PACKAGES+=("${E2E_TEST_PACKAGES[@]}")
 
 # The packaging tests: the desktop entry and AppStream validators, cpack's
-# dependency list (dpkg-shlibdeps), starting the packaged program in Xvfb,
-# and the MinGW resource compiler for the Windows resource script.
-PACKAGING_TEST_PACKAGES=(python3 dpkg-dev desktop-file-utils appstream xvfb xdotool python3-xlib dbus-daemon
-    qt6-qpa-plugins binutils-mingw-w64-x86-64)
+# dependency list (dpkg-shlibdeps), lintian, starting the packaged program in
+# Xvfb, and the MinGW resource compiler for the Windows resource script.
+PACKAGING_TEST_PACKAGES=(python3 dpkg-dev desktop-file-utils appstream lintian xvfb xdotool python3-xlib
+    dbus-daemon binutils-mingw-w64-x86-64)
 TEST_PACKAGES+=("${PACKAGING_TEST_PACKAGES[@]}")
+
+# The program natively on Wayland, under a headless compositor.
+WAYLAND_TEST_PACKAGES=(weston qt6-wayland)
+TEST_PACKAGES+=("${WAYLAND_TEST_PACKAGES[@]}")
 
 # What the benchmarks need on top.
 BENCH_PACKAGES=(libbenchmark-dev libxcb1-dev xvfb xauth)
 
-# The sanitizer build (AddressSanitizer with its leak checker, and
-# UndefinedBehaviorSanitizer) and the error-path and leak tests, which run the
-# program in Xvfb and read it through the accessibility bus.
-ROBUSTNESS_TEST_PACKAGES=(libasan8 libubsan1 python3 python3-xlib python3-pyatspi xvfb xdotool
+# The sanitizer build, made with Clang (AddressSanitizer with its leak
+# checker, and UndefinedBehaviorSanitizer, from Clang's runtime library), and
+# the error-path and leak tests, which run the program in Xvfb and read it
+# through the accessibility bus.
+ROBUSTNESS_TEST_PACKAGES=(clang libclang-rt-14-dev python3 python3-xlib python3-pyatspi xvfb xdotool
     dbus-daemon at-spi2-core)
 TEST_PACKAGES+=("${ROBUSTNESS_TEST_PACKAGES[@]}")

@@ -5,6 +5,7 @@ the install rules promise, and the dependencies the program needs to run.
 usage: check_deb.py DEB_DIR VERSION APP_ID
 """
 import configparser
+import gzip
 import pathlib
 import subprocess
 import sys
@@ -39,9 +40,14 @@ if not run("dpkg-deb", "-f", str(deb), "Maintainer").strip():
 # Depends is a comma-separated list of "name (>= version)" entries.
 depends = run("dpkg-deb", "-f", str(deb), "Depends")
 depends = {entry.split()[0] for entry in depends.replace("\n", " ").split(",") if entry.strip()}
-for package in ["libqt6widgets6", "libqt6gui6", "libqt6core6", "fonts-liberation2", "qt6-qpa-plugins"]:
+# Qt's X11 platform plugin is in libqt6gui6; its Bulgarian texts in
+# qt6-translations-l10n.
+for package in ["libqt6widgets6", "libqt6gui6", "libqt6core6", "fonts-liberation2", "qt6-translations-l10n"]:
     if package not in depends:
         fail(f"Depends lacks {package}: {sorted(depends)}")
+recommends = run("dpkg-deb", "-f", str(deb), "Recommends").strip()
+if "qt6-wayland" not in recommends.split(", "):
+    fail(f"Recommends is {recommends!r}, without qt6-wayland (Wayland without XWayland)")
 
 # "-rwxr-xr-x root/root 56688 2026-12-08 04:51 ./usr/bin/courier-firms"
 listing = {}
@@ -81,6 +87,15 @@ with tempfile.TemporaryDirectory() as root:
             size = (int.from_bytes(data[16:20], "big"), int.from_bytes(data[20:24], "big"))
             if data[:8] != b"\x89PNG\r\n\x1a\n" or size != (32, 32):
                 fail(f"{png.name} is not a 32 x 32 PNG: {size}")
+
+    # A new version needs its changelog entry: "courier-firms (1.0.0) unstable; ..."
+    changelog = pathlib.Path(root, "usr/share/doc/courier-firms/changelog.gz")
+    if changelog.is_file():
+        top = gzip.decompress(changelog.read_bytes()).decode().partition("\n")[0]
+        if not top.startswith(f"courier-firms ({version}) "):
+            fail(f"the changelog's newest entry is {top!r}, the package is {version}")
+    else:
+        fail("no usr/share/doc/courier-firms/changelog.gz")
 
 for failure in failures:
     print(f"FAIL: {failure}", file=sys.stderr)

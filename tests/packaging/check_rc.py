@@ -63,8 +63,8 @@ for block, body in re.findall(r'BLOCK "([0-9a-fA-F]{8})"\s*BEGIN(.*?)END', text,
 entry = configparser.ConfigParser(interpolation=None)
 entry.optionxform = str
 entry.read(desktop_file, encoding="utf-8")
-names = {"040204b0": entry["Desktop Entry"]["Name"],        # Bulgarian
-         "040904b0": entry["Desktop Entry"]["Name[en]"]}    # English
+names = {"040204b0": entry["Desktop Entry"]["Name[bg]"],    # Bulgarian
+         "040904b0": entry["Desktop Entry"]["Name"]}        # English
 for block, name in names.items():
     strings = blocks.get(block)
     if strings is None:
