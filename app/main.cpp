@@ -1,5 +1,6 @@
 #include "catalogue.h"
 #include "mainform.h"
+#include "qttranslation.h"
 
 #include <QApplication>
 #include <QFont>
@@ -13,6 +14,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(u"courier-firms"_s);
     QApplication::setApplicationVersion(QStringLiteral(COURIER_FIRMS_VERSION));
     QApplication::setDesktopFileName(u"org.example.courierfirms"_s);
+    installQtTranslation();
 
     // The window's font for the whole program, set before the window is built:
     // otherwise its text boxes would first load the desktop's default font,

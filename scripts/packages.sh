@@ -36,6 +36,9 @@ ensure_packages() {
 # measures and stands in for it on Debian.
 BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
     fonts-liberation2)
+# Qt's own texts (menus, message box buttons) in Bulgarian, read at run time;
+# the tests check them too.
+BUILD_PACKAGES+=(qt6-translations-l10n)
 
 # What the tests need on top.
 TEST_PACKAGES=()
