@@ -1,5 +1,7 @@
 #include "commandline.h"
 
+#include "qttranslation.h"
+
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -47,6 +49,7 @@ void answerHelpAndVersion(int &argc, char **argv)
     // The answer needs an application object (the program's name, Qt's
     // translations), but no window and so no display.
     const QCoreApplication app(argc, argv);
+    installQtTranslation();
     if (parser.isSet(options.help))
         parser.showHelp(EXIT_SUCCESS);
     parser.showVersion();

@@ -2,6 +2,7 @@
 #include "commandline.h"
 #include "mainform.h"
 #include "opendisplay.h"
+#include "qttranslation.h"
 
 #include <QApplication>
 #include <QFont>
@@ -16,6 +17,7 @@ int main(int argc, char *argv[])
     answerHelpAndVersion(argc, argv);
 
     const std::unique_ptr<QApplication> app = openDisplay(argc, argv);
+    installQtTranslation();
     rejectUnknownOptions(*app);
     QApplication::setDesktopFileName(u"org.example.courierfirms"_s);
 

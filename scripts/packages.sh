@@ -37,6 +37,9 @@ ensure_packages() {
 # Qt's X11 and offscreen platform plugins come with libqt6gui6.
 BUILD_PACKAGES=(build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev
     fonts-liberation2)
+# Qt's own texts (menus, message box buttons) in Bulgarian, read at run time;
+# the tests check them too.
+BUILD_PACKAGES+=(qt6-translations-l10n)
 
 # What the tests need on top.
 TEST_PACKAGES=()

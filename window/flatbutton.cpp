@@ -1,7 +1,6 @@
 #include "flatbutton.h"
 
 #include <QStyleOptionButton>
-#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 #include <qdrawutil.h>
 
@@ -15,10 +14,13 @@ void FlatButton::paintEvent(QPaintEvent *)
     initStyleOption(&label);
     painter.drawControl(QStyle::CE_PushButtonLabel, label);
 
+    // The focus frame is dotted in the caption's colour, which the form keeps
+    // readable on the button's colour; the style's own frame is too faint on
+    // these bright colours.
     if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(2, 2, -2, -2);
-        painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        QPen dots(palette().buttonText(), 1);
+        dots.setDashPattern({1, 1});
+        painter.setPen(dots);
+        painter.drawRect(rect().adjusted(2, 2, -3, -3));
     }
 }

@@ -1,5 +1,6 @@
 #include "mainform.h"
 
+#include "listrowdelegate.h"
 #include "loadlists.h"
 #include "runcommand.h"
 #include "runtimeerror.h"
@@ -30,6 +31,7 @@ MainForm::MainForm(const QStringList &catalogue, QWidget *parent)
     Q_INIT_RESOURCE(mainform);
     ui.setupUi(this);
     setWindowIcon(loadIcon());
+    ui.List1_0->setItemDelegate(new ListRowDelegate(ui.List1_0));
 
     ui.Command1->setId(ui.Command1_0, AlphabeticalCommand);
     ui.Command1->setId(ui.Command1_1, ReportCommand);

@@ -7,6 +7,7 @@
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
+#include <QButtonGroup>
 #include <QApplication>
 #include <QFontInfo>
 #include <QLabel>
@@ -17,6 +18,10 @@
 #include <QSignalSpy>
 #include <QTextBlock>
 #include <QTest>
+#include <QtMath>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -37,6 +42,61 @@ QString shown(const QString &text)
     return QString(text).replace(u"\r\n"_s, u"\n"_s);
 }
 
+// Contrast ratio of two colours as WCAG defines it, 1 to 21.
+double contrast(const QColor &a, const QColor &b)
+{
+    const auto luminance = [](const QColor &colour) {
+        const auto linear = [](double c) { return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4); };
+        return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) + 0.0722 * linear(colour.blueF());
+    };
+    const double first = luminance(a), second = luminance(b);
+    return (std::max(first, second) + 0.05) / (std::min(first, second) + 0.05);
+}
+
+// The most common colour of an image: the background its text is drawn on.
+QColor background(const QImage &image)
+{
+    QHash<QRgb, int> count;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ++count[image.pixel(x, y)];
+    QRgb most = 0;
+    for (auto it = count.cbegin(); it != count.cend(); ++it) {
+        if (it.value() > count.value(most))
+            most = it.key();
+    }
+    return QColor::fromRgb(most);
+}
+
+// The contrast of the text in an image with its background: the glyphs'
+// solid cores are the pixels farthest from the background.
+double textContrast(const QImage &image)
+{
+    const QColor back = background(image);
+    double best = 1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            best = std::max(best, contrast(image.pixelColor(x, y), back));
+    return best;
+}
+
+// Palettes a desktop may hand the program.
+QPalette darkPalette()
+{
+    QPalette dark(Qt::white, QColor(53, 53, 53), QColor(80, 80, 80), QColor(20, 20, 20), QColor(40, 40, 40),
+                  QColor(240, 240, 240), Qt::white, QColor(36, 36, 36), QColor(53, 53, 53));
+    dark.setColor(QPalette::Highlight, QColor(21, 83, 158));
+    return dark;
+}
+
+QPalette highContrastPalette()
+{
+    QPalette black(Qt::white, Qt::black, Qt::white, Qt::white, Qt::white, Qt::white, Qt::white, Qt::black, Qt::black);
+    black.setColor(QPalette::Highlight, Qt::cyan);
+    black.setColor(QPalette::HighlightedText, Qt::black);
+    return black;
+}
+
 } // namespace
 
 class TestMainForm : public QObject
@@ -45,6 +105,7 @@ class TestMainForm : public QObject
 
 private:
     std::unique_ptr<MainForm> form;
+    QPalette desktop;
 
     template <typename Widget>
     Widget *control(const QString &name) const
@@ -75,6 +136,16 @@ private:
                           display()->visualItemRect(found.first()).center());
     }
 
+    // Builds the window anew on a desktop with the given palette.
+    void buildOn(const QPalette &palette)
+    {
+        form.reset();
+        QApplication::setPalette(palette);
+        init();
+        QApplication::setActiveWindow(form.get());
+        QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    }
+
 private slots:
     void init()
     {
@@ -84,7 +155,13 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(form.get()));
     }
 
-    void cleanup() { form.reset(); }
+    void cleanup()
+    {
+        form.reset();
+        QApplication::setPalette(desktop);
+    }
+
+    void initTestCase() { desktop = QApplication::palette(); }
 
     void geometryOfEachControl_data()
     {
@@ -149,16 +226,190 @@ private slots:
         QCOMPARE(image.pixelColor(pixel), colour);
     }
 
-    void keyboardFocusIsVisibleOnAButton()
+    // The display list shows five whole rows and its frame on all four
+    // sides, at whatever scale CTest runs this test.
+    void displayListShowsWholeRows_data()
     {
+        QTest::addColumn<bool>("atTheEnd");
+        QTest::newRow("at the top") << false;
+        QTest::newRow("scrolled to the last firm") << true;
+    }
+
+    void displayListShowsWholeRows()
+    {
+        QFETCH(bool, atTheEnd);
+
+        QListWidget *list = display();
+        if (atTheEnd)
+            list->scrollToBottom();
+        const QRect viewport = list->viewport()->rect();
+        int shown = 0;
+        for (int row = 0; row < list->count(); ++row) {
+            const QRect item = list->visualItemRect(list->item(row));
+            if (!item.intersects(viewport))
+                continue;
+            QVERIFY2(viewport.contains(item), qPrintable(u"row %1 is cut: %2 px of %3 shown"_s.arg(row)
+                .arg(item.intersected(viewport).height()).arg(item.height())));
+            ++shown;
+        }
+        QCOMPARE(shown, 5);
+
+        // Some line of the frame differs from the list's background on each
+        // side but the scroll bar's.
+        const QImage image = form->grab().toImage();
+        const qreal ratio = image.devicePixelRatio();
+        const QRect edges = list->geometry();
+        const QColor base = list->palette().base().color();
+        const int band = qMax(1, qFloor(list->frameWidth() * ratio));
+        const int left = qCeil(edges.left() * ratio), top = qCeil(edges.top() * ratio);
+        const int bottom = qFloor((edges.bottom() + 1) * ratio) - 1;
+        const int midX = qRound(edges.center().x() * ratio), midY = qRound(edges.center().y() * ratio);
+        const QList<std::pair<QPoint, QPoint>> sides{
+            {{midX, top}, {0, 1}}, {{midX, bottom}, {0, -1}}, {{left, midY}, {1, 0}}};
+        for (const auto &[edge, inwards] : sides) {
+            bool framed = false;
+            for (int i = 0; i < band; ++i)
+                framed = framed || image.pixelColor(edge + i * inwards) != base;
+            QVERIFY2(framed, qPrintable(u"no frame at %1,%2"_s.arg(edge.x()).arg(edge.y())));
+        }
+    }
+
+    void textKeepsContrast_data()
+    {
+        QTest::addColumn<QPalette>("palette");
+        QTest::newRow("light desktop") << QApplication::style()->standardPalette();
+        QTest::newRow("dark desktop") << darkPalette();
+        QTest::newRow("high contrast desktop") << highContrastPalette();
+    }
+
+    void textKeepsContrast()
+    {
+        QFETCH(QPalette, palette);
+        buildOn(palette);
+
+        // Inside each button's edge, where only its caption is drawn.
+        const QStringList flat{u"Label1_0"_s, u"Command1_0"_s, u"Command1_1"_s, u"Command1_2"_s, u"Command1_3"_s};
+        for (const QString &name : flat) {
+            QWidget *widget = control<QWidget>(name);
+            const QRect inside = name.startsWith(u"Command"_s) ? widget->rect().adjusted(2, 2, -2, -2) : widget->rect();
+            const double ratio = textContrast(widget->grab(inside).toImage());
+            QVERIFY2(ratio >= 4.5, qPrintable(u"%1: %2:1"_s.arg(name).arg(ratio, 0, 'f', 2)));
+        }
+        for (const QString &name : {u"List1_0"_s, u"Text1_0"_s}) {
+            const double ratio = textContrast(control<QAbstractScrollArea>(name)->viewport()->grab().toImage());
+            QVERIFY2(ratio >= 4.5, qPrintable(u"%1: %2:1"_s.arg(name).arg(ratio, 0, 'f', 2)));
+        }
+        QCOMPARE(form->grab(QRect(4, 40, 1, 1)).toImage().pixelColor(0, 0), QColor(192, 192, 255));
+    }
+
+    // Every pixel that the focus changes stands out from the background at
+    // 3:1 at least.
+    void focusIsClear_data()
+    {
+        QTest::addColumn<QPalette>("palette");
+        QTest::addColumn<QString>("name");
+
+        const QList<std::pair<const char *, QPalette>> palettes{
+            {"light", QApplication::style()->standardPalette()}, {"dark", darkPalette()}};
+        for (const auto &[desktop, palette] : palettes) {
+            QTest::addRow("%s: Азбучно", desktop) << palette << u"Command1_0"_s;
+            QTest::addRow("%s: Избери", desktop) << palette << u"Command1_1"_s;
+            QTest::addRow("%s: Изчисти", desktop) << palette << u"Command1_2"_s;
+            QTest::addRow("%s: Дължина", desktop) << palette << u"Command1_3"_s;
+            QTest::addRow("%s: the list's current row", desktop) << palette << u"List1_0"_s;
+        }
+    }
+
+    void focusIsClear()
+    {
+        QFETCH(QPalette, palette);
+        QFETCH(QString, name);
+        buildOn(palette);
+
+        QWidget *widget = control<QWidget>(name);
+        QWidget *drawn = widget;
+        QRect area = widget->rect();
+        if (auto *list = qobject_cast<QListWidget *>(widget)) {
+            drawn = list->viewport();
+            area = list->visualItemRect(list->item(0));
+        }
+        const QImage before = drawn->grab(area).toImage();
+        form->setAttribute(Qt::WA_KeyboardFocusChange); // as the Tab key does
+        widget->setFocus(Qt::TabFocusReason);
+        const QImage after = drawn->grab(area).toImage();
+
+        const QColor back = background(before);
+        int changed = 0;
+        for (int y = 0; y < after.height(); ++y) {
+            for (int x = 0; x < after.width(); ++x) {
+                if (after.pixel(x, y) == before.pixel(x, y))
+                    continue;
+                ++changed;
+                const double ratio = contrast(after.pixelColor(x, y), back);
+                QVERIFY2(ratio >= 3, qPrintable(u"%1:1 at %2,%3"_s.arg(ratio, 0, 'f', 2).arg(x).arg(y)));
+            }
+        }
+        QVERIFY2(changed >= after.width(), "no focus frame");
+    }
+
+    void enterPressesTheFocusedButton_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+
+        const QList<std::pair<const char *, const char *>> buttons{
+            {"Азбучно", "Command1_0"}, {"Избери", "Command1_1"}, {"Изчисти", "Command1_2"}, {"Дължина", "Command1_3"}};
+        for (const auto &[caption, name] : buttons) {
+            const QString button = QString::fromLatin1(name);
+            QTest::addRow("Enter on %s", caption) << button << Qt::Key_Return << Qt::KeyboardModifiers();
+            QTest::addRow("keypad Enter on %s", caption) << button << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier);
+            QTest::addRow("Space on %s", caption) << button << Qt::Key_Space << Qt::KeyboardModifiers();
+        }
+    }
+
+    void enterPressesTheFocusedButton()
+    {
+        QFETCH(QString, name);
+        QFETCH(Qt::Key, key);
+        QFETCH(Qt::KeyboardModifiers, modifiers);
+
+        auto *button = control<QPushButton>(name);
+        button->setFocus(Qt::TabFocusReason);
+        QSignalSpy clicked(button, &QAbstractButton::clicked);
+        QTest::keyClick(button, key, modifiers);
+        QCOMPARE(clicked.size(), 1);
+    }
+
+    void enterOutsideTheButtons_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<Qt::Key>("key");
+        QTest::addColumn<QString>("text");
+
+        const QString broken = u"\n"_s + Task;
+        QTest::newRow("Enter in the text box breaks the line") << u"Text1_0"_s << Qt::Key_Return << broken;
+        QTest::newRow("keypad Enter in the text box breaks the line") << u"Text1_0"_s << Qt::Key_Enter << broken;
+        QTest::newRow("Enter in the list changes nothing") << u"List1_0"_s << Qt::Key_Return << Task;
+        QTest::newRow("keypad Enter in the list changes nothing") << u"List1_0"_s << Qt::Key_Enter << Task;
+    }
+
+    void enterOutsideTheButtons()
+    {
+        QFETCH(QString, name);
+        QFETCH(Qt::Key, key);
+        QFETCH(QString, text);
+
         QApplication::setActiveWindow(form.get());
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
-        auto *button = control<QPushButton>(u"Command1_0"_s);
-        const QImage before = button->grab().toImage();
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QVERIFY(button->hasFocus());
-        QVERIFY(button->grab().toImage() != before);
+        QWidget *widget = control<QWidget>(name);
+        widget->setFocus(Qt::TabFocusReason);
+        QSignalSpy clicked(control<QButtonGroup>(u"Command1"_s), &QButtonGroup::idClicked);
+        QTest::keyClick(widget, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(message()->toPlainText(), text);
+        QCOMPARE(itemsOf(display()), ExpectedOrder::userOrder);
+        QVERIFY(display()->selectedItems().isEmpty());
+        QCOMPARE(clicked.size(), 0);
     }
 
     void textsAtStart()

@@ -228,10 +228,16 @@ private:
 
     void pressFocusedButton()
     {
+        static const QList<std::tuple<Qt::Key, Qt::KeyboardModifiers, QString>> keys{
+            {Qt::Key_Space, Qt::NoModifier, u"Space"_s},
+            {Qt::Key_Return, Qt::NoModifier, u"Enter"_s},
+            {Qt::Key_Enter, Qt::KeypadModifier, u"keypad Enter"_s},
+        };
+        const auto &[key, modifiers, name] = keys[pick(keys.size())];
         const int element = int(buttons.indexOf(expectedFocus));
-        action = u"Space on %1"_s.arg(buttons[element]->text());
+        action = u"%1 on %2"_s.arg(name, buttons[element]->text());
         expectButton(element);
-        QTest::keyClick(expectedFocus, Qt::Key_Space);
+        QTest::keyClick(expectedFocus, key, modifiers);
     }
 
     void moveInList()
