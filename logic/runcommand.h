@@ -2,7 +2,7 @@
 
 #include "integer.h"
 
-struct FormControls;
+class FormControls;
 
 // Does what the button with element number `index` of Command1 is for (see
 // CommandElement): refills the display list in one of the three orders, or
