@@ -70,3 +70,10 @@ BENCH_PACKAGES=(libbenchmark-dev libxcb1-dev xvfb xauth)
 ROBUSTNESS_TEST_PACKAGES=(clang libclang-rt-14-dev python3 python3-xlib python3-pyatspi xvfb xdotool
     dbus-daemon at-spi2-core)
 TEST_PACKAGES+=("${ROBUSTNESS_TEST_PACKAGES[@]}")
+
+# The Windows build (scripts/windows): MinGW-w64 compilers, Debian's Qt
+# source built with the installed Linux Qt as host tools, Wine to run the
+# tests, NSIS for the installer and zip for the portable archive.
+WINDOWS_PACKAGES=(cmake ninja-build dpkg-dev patch perl qt6-base-dev qt6-base-dev-tools
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis zip
+    qt6-translations-l10n fonts-liberation2 xvfb xauth xdotool imagemagick)
