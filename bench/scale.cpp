@@ -13,7 +13,6 @@
 #include "memoryform.h"
 #include "runcommand.h"
 
-#include <QCollator>
 #include <QRandomGenerator>
 #include <QSet>
 
@@ -110,11 +109,6 @@ double secondsSince(Clock::time_point start)
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-bool less(const QString &a, const QString &b)
-{
-    return listCollator().compare(a, b) < 0;
-}
-
 struct Reference
 {
     QStringList alphabetical;
@@ -129,8 +123,8 @@ double runReference(const QStringList &names, const QStringList &keys, Reference
     sorted.alphabetical.detach();
     sorted.lengthKeys.detach();
     const auto start = Clock::now();
-    std::stable_sort(sorted.alphabetical.begin(), sorted.alphabetical.end(), less);
-    std::stable_sort(sorted.lengthKeys.begin(), sorted.lengthKeys.end(), less);
+    std::stable_sort(sorted.alphabetical.begin(), sorted.alphabetical.end(), sortsBefore);
+    std::stable_sort(sorted.lengthKeys.begin(), sorted.lengthKeys.end(), sortsBefore);
     return secondsSince(start);
 }
 

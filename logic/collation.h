@@ -1,8 +1,9 @@
 #pragma once
 
-class QCollator;
+class QString;
 
 // The order of every sorted list: alphabetical, ignoring case, Latin letters
 // before Cyrillic ones and a space before any letter. It is the same on every
-// machine, whatever language the user's desktop is set to.
-const QCollator &listCollator();
+// machine, whatever language the user's desktop is set to, on Linux and on
+// Windows alike.
+bool sortsBefore(const QString &a, const QString &b);

@@ -2,7 +2,6 @@
 
 #include "collation.h"
 
-#include <QCollator>
 
 #include <algorithm>
 #include <iterator>
@@ -61,18 +60,14 @@ void ListData::sortNewItems() const
 {
     if (m_sorting == Sorting::Unsorted || m_placed == m_items.size())
         return;
-    const QCollator &collator = listCollator();
-    const auto less = [&collator](const QString &a, const QString &b) {
-        return collator.compare(a, b) < 0;
-    };
     const auto newItems = m_items.begin() + m_placed;
 
     // A stable sort keeps equal new items in the order of adding.
-    std::stable_sort(newItems, m_items.end(), less);
+    std::stable_sort(newItems, m_items.end(), sortsBefore);
 
     // The selected item moves down by one for each new item that sorts before it.
     if (m_selected >= 0) {
-        const qsizetype before = std::lower_bound(newItems, m_items.end(), m_items[m_selected], less) - newItems;
+        const qsizetype before = std::lower_bound(newItems, m_items.end(), m_items[m_selected], sortsBefore) - newItems;
         m_selected = toInteger(m_selected + before);
     }
 
@@ -83,7 +78,7 @@ void ListData::sortNewItems() const
     merged.reserve(m_items.size());
     auto old = m_items.begin();
     for (auto item = newItems; item != m_items.end(); ++item) {
-        const auto place = std::upper_bound(old, newItems, *item, less);
+        const auto place = std::upper_bound(old, newItems, *item, sortsBefore);
         std::move(old, place, std::back_inserter(merged));
         merged.append(std::move(*item));
         old = place;

@@ -3,7 +3,6 @@
 #include "memoryform.h"
 #include "systemlocale.h"
 
-#include <QCollator>
 #include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QTest>
@@ -13,11 +12,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-bool sortsBefore(const QString &a, const QString &b)
-{
-    return listCollator().compare(a, b) < 0;
-}
 
 // What a sorted list must look like: each item inserted at its place as soon
 // as it is added, after the items equal to it.
@@ -114,9 +108,9 @@ private slots:
         QTest::newRow("Bulgarian alphabet order")
             << sorted << QStringList{u"я"_s, u"ъ"_s, u"щ"_s, u"ю"_s, u"ь"_s, u"й"_s, u"и"_s}
             << QStringList{u"и"_s, u"й"_s, u"щ"_s, u"ъ"_s, u"ь"_s, u"ю"_s, u"я"_s};
-        QTest::newRow("dotted and dotless i as elsewhere in Europe")
-            << sorted << QStringList{u"ıx"_s, u"IX"_s, u"ix"_s, u"İx"_s}
-            << QStringList{u"IX"_s, u"ix"_s, u"İx"_s, u"ıx"_s};
+        QTest::newRow("dotless i as i, dotted I after it, not as in Turkish")
+            << sorted << QStringList{u"ix"_s, u"ıx"_s, u"İx"_s, u"IX"_s}
+            << QStringList{u"ix"_s, u"ıx"_s, u"IX"_s, u"İx"_s};
         QTest::newRow("equal items keep the order of adding")
             << sorted << QStringList{u"dhl"_s, u"Арамекс"_s, u"DHL"_s, u"Dhl"_s}
             << QStringList{u"dhl"_s, u"DHL"_s, u"Dhl"_s, u"Арамекс"_s};
