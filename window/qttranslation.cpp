@@ -9,11 +9,11 @@ using namespace Qt::StringLiterals;
 bool installQtTranslation()
 {
     auto *translator = new QTranslator(QCoreApplication::instance());
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    // Debian installs Qt's catalogues one per module; windeployqt merges the
-    // ones a program needs into qt_bg.qm.
-    for (const QString &name : {u"qtbase_bg"_s, u"qt_bg"_s}) {
-        if (translator->load(name, folder))
+    // The Windows build carries its own copy of the catalogue (see
+    // CMakeLists.txt); on Linux it is the system's, from Qt's own folder.
+    const QString folders[] = {u":/translations"_s, QLibraryInfo::path(QLibraryInfo::TranslationsPath)};
+    for (const QString &folder : folders) {
+        if (translator->load(u"qtbase_bg"_s, folder))
             return QCoreApplication::installTranslator(translator);
     }
     delete translator;
