@@ -72,8 +72,11 @@ ROBUSTNESS_TEST_PACKAGES=(clang libclang-rt-14-dev python3 python3-xlib python3-
 TEST_PACKAGES+=("${ROBUSTNESS_TEST_PACKAGES[@]}")
 
 # The Windows build (scripts/windows): MinGW-w64 compilers, Debian's Qt
-# source built with the installed Linux Qt as host tools, Wine to run the
-# tests, NSIS for the installer and zip for the portable archive.
+# source (apt-get source, dpkg-source) built with the installed Linux Qt as
+# host tools, Qt's Bulgarian catalogue and the window's font, Wine to run the
+# tests, NSIS for the installer, and for the installer's test a virtual
+# screen driven from Python as in the end-to-end tests.
 WINDOWS_PACKAGES=(cmake ninja-build dpkg-dev patch perl qt6-base-dev qt6-base-dev-tools
-    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis zip
-    qt6-translations-l10n fonts-liberation2 xvfb xauth xdotool imagemagick)
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis
+    qt6-translations-l10n fonts-liberation2
+    xvfb xauth xdotool imagemagick dbus-daemon python3 python3-xlib)

@@ -10,7 +10,7 @@ import sys
 import tempfile
 import unittest
 
-from programwindow import BUTTONS, FIRST_ROW, TEXT_NAME, ProgramWindow
+from programwindow import BUTTONS, COLOURS, FIRST_ROW, TEXT_NAME, ProgramWindow
 from xsession import XSession, wait_for
 
 PROGRAM = sys.argv.pop(1) if len(sys.argv) > 1 else "build/app/courier-firms"
@@ -92,12 +92,8 @@ class ProgramInXServer(unittest.TestCase):
         with tempfile.TemporaryDirectory() as folder:
             shot = os.path.join(folder, "window.png")
             self.session.run("import", "-window", "root", shot)
-            self.assertEqual(self.pixel(shot, 4, 40), "srgb(192,192,255)")
-            self.assertEqual(self.pixel(shot, 35, 3), "srgb(255,192,128)")
-            self.assertEqual(self.pixel(shot, 19, 171), "srgb(128,255,128)")
-            self.assertEqual(self.pixel(shot, 115, 171), "srgb(0,255,0)")
-            self.assertEqual(self.pixel(shot, 227, 171), "srgb(255,192,128)")
-            self.assertEqual(self.pixel(shot, 331, 171), "srgb(255,0,0)")
+            for (x, y), colour in COLOURS.items():
+                self.assertEqual(self.pixel(shot, x, y), colour, f"at {x}, {y}")
 
         self.program.close()
         self.assertEqual(self.program.process.wait(10), 0)

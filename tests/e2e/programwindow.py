@@ -12,6 +12,10 @@ TEXT_NAME = "Задача и избрана фирма"
 # Centres of the buttons and of the list's first row, in the window.
 BUTTONS = {"Азбучно": (60, 177), "Дължина": (156, 177), "Избери": (268, 177), "Изчисти": (372, 177)}
 FIRST_ROW = (60, 58)
+# Colours at points of the window: the task's frame, the label, each button.
+COLOURS = {(4, 40): "srgb(192,192,255)", (35, 3): "srgb(255,192,128)",
+           (19, 171): "srgb(128,255,128)", (115, 171): "srgb(0,255,0)",
+           (227, 171): "srgb(255,192,128)", (331, 171): "srgb(255,0,0)"}
 
 
 def find_application(pyatspi):
@@ -21,9 +25,9 @@ def find_application(pyatspi):
                     what="the program on the accessibility bus")
 
 
-def find_window(session):
+def find_window(session, title=TITLE):
     """The id of the program's visible window, or None."""
-    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", TITLE],
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
                            env=session.environment(), capture_output=True, text=True)
     return next(iter(found.stdout.split()), None)
 

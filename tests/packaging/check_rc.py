@@ -1,13 +1,13 @@
 #!/usr/bin/python3
-"""Compiles the Windows resource script with the MinGW resource compiler,
-reads the result back, and checks that it holds the icon (a 32 x 32,
-256-colour image among its sizes) and version information matching the
-project: numeric version, the version string the program shows, and the
+"""Compiles the Windows resource script with the MinGW resource compiler (or
+takes a built .exe), reads the result back, and checks that it holds the icon
+(a 32 x 32, 256-colour image among its sizes) and version information
+matching the project: numeric version, the version string the program shows, and the
 program's name as the desktop entry gives it, in Bulgarian and in English.
 The Bulgarian name coming back intact shows that the UTF-8 code page was
 honoured.
 
-usage: check_rc.py WINDRES RC_FILE ICON_DIR DESKTOP_FILE VERSION DISPLAY_VERSION
+usage: check_rc.py WINDRES RC_OR_EXE_FILE ICON_DIR DESKTOP_FILE VERSION DISPLAY_VERSION
 """
 import configparser
 import re
@@ -34,12 +34,18 @@ def rc_string(literal):
 
 
 with tempfile.TemporaryDirectory() as work:
-    res = f"{work}/courier-firms.res"
-    # The script includes no headers, so the host's C preprocessor serves;
-    # the MinGW C compiler need not be installed.
-    subprocess.run([windres, "--preprocessor=cpp", "-I", icon_dir, "-O", "res",
-                    "-i", rc_file, "-o", res], check=True)
-    text = subprocess.run([windres, "-i", res, "-O", "rc"], check=True,
+    if rc_file.endswith(".exe"):
+        # A built program: its resources are read back from it.
+        res = rc_file
+        source_format = ["-J", "coff"]
+    else:
+        res = f"{work}/courier-firms.res"
+        source_format = []
+        # The script includes no headers, so the host's C preprocessor serves;
+        # the MinGW C compiler need not be installed.
+        subprocess.run([windres, "--preprocessor=cpp", "-I", icon_dir, "-O", "res",
+                        "-i", rc_file, "-o", res], check=True)
+    text = subprocess.run([windres, *source_format, "-i", res, "-O", "rc"], check=True,
                           capture_output=True, text=True).stdout
 
 # Group icon entries: "\040\040\000\000", 1, 8, 0x8a8L, 2,  (width height
