@@ -47,6 +47,10 @@ class ProgramInXServer(unittest.TestCase):
     def assert_text_becomes(self, expected):
         wait_for(lambda: self.program.text() == expected, timeout=15, what=f"text {expected!r}")
 
+    def assert_heard(self, expected):
+        wait_for(lambda: self.program.announcements() == expected, timeout=15,
+                 what=f"a screen reader to be told {expected}")
+
     def pixel(self, image, x, y):
         origin = self.program.origin
         return subprocess.run(
@@ -70,9 +74,11 @@ class ProgramInXServer(unittest.TestCase):
         self.click("Дължина")
         self.assert_list_becomes(BY_LENGTH)
 
+        self.program.hear_announcements()
         self.program.click(*FIRST_ROW)
         self.click("Избери")
         self.assert_text_becomes("Избрана фирма: DHL\n")
+        self.assert_heard([("Избери", "Избрана фирма: DHL")])
 
         self.click("Изчисти")
         self.assert_list_becomes(USER_ORDER)
@@ -80,6 +86,8 @@ class ProgramInXServer(unittest.TestCase):
 
         self.click("Избери")
         self.assert_text_becomes("Изберете фирма!\n")
+        self.click("Избери")
+        self.assert_heard([("Избери", "Избрана фирма: DHL")] + [("Избери", "Изберете фирма!")] * 2)
 
         action = self.program.find(atspi.ROLE_PUSH_BUTTON, "Азбучно").queryAction()
         press = [i for i in range(action.nActions) if action.getName(i) == "Press"]

@@ -87,6 +87,20 @@ class ProgramWindow:
     def text(self):
         return self.find(self.atspi.ROLE_TEXT, TEXT_NAME).queryText().getText(0, -1)
 
+    def hear_announcements(self):
+        """Keeps what the program gives a screen reader to say from now on."""
+        self.heard = []
+        self.atspi.Registry.registerEventListener(
+            lambda event: self.heard.append((event.source.name, event.any_data)),
+            "object:property-change:accessible-description")
+
+    def announcements(self):
+        """(name of the control that speaks, message) for each so far."""
+        from gi.repository import GLib
+        while GLib.MainContext.default().iteration(False):
+            pass
+        return self.heard
+
     def click(self, x, y):
         self.session.run("xdotool", "mousemove", str(self.origin[0] + x), str(self.origin[1] + y),
                          "click", "1")
