@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Installs courier-firms from its Windows installer, silently, into a fresh
-Wine prefix set up as a Bulgarian Windows; checks what it put where Windows
-looks; asks the installed program for its version; starts it on a virtual
+Wine prefix with Bulgarian regional settings; checks what it put where
+Windows looks; asks the installed program for its version; starts it on a virtual
 screen, checks its window, clicks a button and closes it; then uninstalls it
 and checks that nothing is left.
 
@@ -32,8 +32,9 @@ class InstalledOnWindows(unittest.TestCase):
         subprocess.run([os.environ["WINE_PREFIX_SCRIPT"], self.prefix], check=True)
         self.session = XSession()
         self.addCleanup(self.session.close)
-        # Wine takes its Windows' language from LANG; file names stay UTF-8
-        # whether or not this machine has the Bulgarian locale.
+        # Wine takes its regional settings from LANG, and the character set
+        # of file names from LC_CTYPE: UTF-8, which every machine has, keeps
+        # the Cyrillic names of the shortcut and its folder.
         env = {key: value for key, value in self.session.environment().items()
                if not key.startswith("LC_")}
         self.env = dict(env, WINEPREFIX=self.prefix, WINEDEBUG="-all",
