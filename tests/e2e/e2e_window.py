@@ -5,12 +5,11 @@ action, reads the list and the text box back through the accessibility bus,
 checks the colours on a screenshot, and closes the window."""
 
 import os
-import subprocess
 import sys
 import tempfile
 import unittest
 
-from programwindow import BUTTONS, COLOURS, FIRST_ROW, TEXT_NAME, ProgramWindow
+from programwindow import BUTTONS, COLOURS, FIRST_ROW, TEXT_NAME, ProgramWindow, pixel
 from xsession import XSession, wait_for
 
 PROGRAM = sys.argv.pop(1) if len(sys.argv) > 1 else "build/app/courier-firms"
@@ -50,12 +49,6 @@ class ProgramInXServer(unittest.TestCase):
     def assert_heard(self, expected):
         wait_for(lambda: self.program.announcements() == expected, timeout=15,
                  what=f"a screen reader to be told {expected}")
-
-    def pixel(self, image, x, y):
-        origin = self.program.origin
-        return subprocess.run(
-            ["convert", image, "-format", f"%[pixel:p{{{origin[0] + x},{origin[1] + y}}}]", "info:"],
-            check=True, capture_output=True, text=True).stdout.strip()
 
     def test_a_session_with_the_mouse_and_the_screen_reader(self):
         atspi = self.program.atspi
@@ -100,8 +93,9 @@ class ProgramInXServer(unittest.TestCase):
         with tempfile.TemporaryDirectory() as folder:
             shot = os.path.join(folder, "window.png")
             self.session.run("import", "-window", "root", shot)
+            left, top = self.program.origin
             for (x, y), colour in COLOURS.items():
-                self.assertEqual(self.pixel(shot, x, y), colour, f"at {x}, {y}")
+                self.assertEqual(pixel(shot, left + x, top + y), colour, f"at {x}, {y}")
 
         self.program.close()
         self.assertEqual(self.program.process.wait(10), 0)

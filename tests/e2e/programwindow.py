@@ -18,6 +18,12 @@ COLOURS = {(4, 40): "srgb(192,192,255)", (35, 3): "srgb(255,192,128)",
            (227, 171): "srgb(255,192,128)", (331, 171): "srgb(255,0,0)"}
 
 
+def pixel(image, x, y):
+    """The colour at a point of a screenshot, as ImageMagick names it."""
+    return subprocess.run(["convert", image, "-format", f"%[pixel:p{{{x},{y}}}]", "info:"],
+                          check=True, capture_output=True, text=True).stdout.strip()
+
+
 def find_application(pyatspi):
     """The program on the accessibility bus, once it is there."""
     return wait_for(lambda: next((app for app in pyatspi.Registry.getDesktop(0)
