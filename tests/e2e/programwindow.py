@@ -13,9 +13,8 @@ TEXT_NAME = "Задача и избрана фирма"
 BUTTONS = {"Азбучно": (60, 177), "Дължина": (156, 177), "Избери": (268, 177), "Изчисти": (372, 177)}
 FIRST_ROW = (60, 58)
 # Colours at points of the window: the task's frame, the label, each button.
-COLOURS = {(4, 40): "srgb(192,192,255)", (35, 3): "srgb(255,192,128)",
-           (19, 171): "srgb(128,255,128)", (115, 171): "srgb(0,255,0)",
-           (227, 171): "srgb(255,192,128)", (331, 171): "srgb(255,0,0)"}
+COLOURS = {(4, 40): "srgb(192,192,255)", (35, 3): "srgb(255,192,128)", (19, 171): "srgb(128,255,128)",
+           (115, 171): "srgb(0,255,0)", (227, 171): "srgb(255,192,128)", (331, 171): "srgb(255,0,0)"}
 
 
 def pixel(image, x, y):
@@ -36,6 +35,13 @@ def find_window(session, title=TITLE):
     found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title],
                            env=session.environment(), capture_output=True, text=True)
     return next(iter(found.stdout.split()), None)
+
+
+def window_geometry(session, window):
+    """The window's place on the screen and its size: (x, y), (width, height)."""
+    found = dict(line.split("=") for line in
+                 session.run("xdotool", "getwindowgeometry", "--shell", window).split())
+    return (int(found["X"]), int(found["Y"])), (int(found["WIDTH"]), int(found["HEIGHT"]))
 
 
 def close_window(session, window):
@@ -63,10 +69,7 @@ class ProgramWindow:
         env = {"QT_QPA_PLATFORM": "xcb", "QT_LINUX_ACCESSIBILITY_ALWAYS_ON": "1", **(extra_env or {})}
         self.process = session.start([program], extra_env=env, stderr=self.stderr)
         self.window = wait_for(lambda: self.check_running() or find_window(session), what="the window")
-        geometry = dict(line.split("=") for line in
-                        session.run("xdotool", "getwindowgeometry", "--shell", self.window).split())
-        self.origin = (int(geometry["X"]), int(geometry["Y"]))
-        self.size = (int(geometry["WIDTH"]), int(geometry["HEIGHT"]))
+        self.origin, self.size = window_geometry(session, self.window)
 
         import pyatspi  # only now: it connects to the bus named in the environment
         self.atspi = pyatspi

@@ -2,8 +2,8 @@
 """Compiles the Windows resource script with the MinGW resource compiler (or
 takes a built .exe), reads the result back, and checks that it holds the icon
 (a 32 x 32, 256-colour image among its sizes) and version information
-matching the project: numeric version, the version string the program shows, and the
-program's name as the desktop entry gives it, in Bulgarian and in English.
+matching the project: numeric version, the version string the program shows,
+and the program's name as the desktop entry gives it, in Bulgarian and in English.
 The Bulgarian name coming back intact shows that the UTF-8 code page was
 honoured.
 
@@ -34,15 +34,12 @@ def rc_string(literal):
 
 
 with tempfile.TemporaryDirectory() as work:
-    if rc_file.endswith(".exe"):
-        # A built program: its resources are read back from it.
-        res = rc_file
-        source_format = ["-J", "coff"]
-    else:
-        res = f"{work}/courier-firms.res"
-        source_format = []
-        # The script includes no headers, so the host's C preprocessor serves;
-        # the MinGW C compiler need not be installed.
+    # A built program's resources are read back as they are; a script is
+    # compiled first. It includes no headers, so the host's C preprocessor
+    # serves; the MinGW C compiler need not be installed.
+    exe = rc_file.endswith(".exe")
+    res, source_format = (rc_file, ["-J", "coff"]) if exe else (f"{work}/a.res", [])
+    if not exe:
         subprocess.run([windres, "--preprocessor=cpp", "-I", icon_dir, "-O", "res",
                         "-i", rc_file, "-o", res], check=True)
     text = subprocess.run([windres, *source_format, "-i", res, "-O", "rc"], check=True,

@@ -9,7 +9,7 @@ import sys
 import tempfile
 import unittest
 
-from programwindow import BUTTONS, COLOURS, close_window, find_window, pixel
+from programwindow import BUTTONS, COLOURS, close_window, find_window, pixel, window_geometry
 from xsession import XSession, wait_for
 
 INSTALLER = sys.argv.pop(1)
@@ -19,12 +19,10 @@ UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\couri
 
 class InstalledOnWindows(unittest.TestCase):
     def setUp(self):
-        folder = tempfile.TemporaryDirectory()
-        self.addCleanup(folder.cleanup)
-        self.drive = os.path.join(folder.name, "wine", "drive_c")
+        self.folder = self.enterContext(tempfile.TemporaryDirectory())
+        self.drive = os.path.join(self.folder, "wine", "drive_c")
         subprocess.run([os.environ["WINE_PREFIX_SCRIPT"], os.path.dirname(self.drive)], check=True)
-        self.session = XSession()
-        self.addCleanup(self.session.close)
+        self.session = self.enterContext(XSession())
         # Bulgarian regional settings (LANG); UTF-8 file names (LC_CTYPE), which
         # keep the shortcut's Cyrillic name on any machine.
         env = {key: value for key, value in self.session.environment().items() if key[:3] != "LC_"}
@@ -71,27 +69,23 @@ class InstalledOnWindows(unittest.TestCase):
 
         process = self.session.start(["wine", program], extra_env=self.env)
         window = wait_for(lambda: process.poll() is None and find_window(self.session), timeout=60)
-        place = dict(line.split("=") for line in
-                     self.session.run("xdotool", "getwindowgeometry", "--shell", window).split())
-        self.assertEqual((place["WIDTH"], place["HEIGHT"]), ("461", "345"))
-        left, top = int(place["X"]), int(place["Y"])
-        with tempfile.TemporaryDirectory() as shots:
-            shot = os.path.join(shots, "window.png")
+        (left, top), size = window_geometry(self.session, window)
+        self.assertEqual(size, (461, 345))
+        shot = os.path.join(self.folder, "window.png")
 
-            def colours():
-                self.session.run("import", "-window", "root", shot)
-                return {(x, y): pixel(shot, left + x, top + y) for x, y in COLOURS}
+        def colours():
+            self.session.run("import", "-window", "root", shot)
+            return {(x, y): pixel(shot, left + x, top + y) for x, y in COLOURS}
 
-            def list_rows():
-                self.session.run("import", "-window", "root", shot)
-                return subprocess.run(["convert", shot, "-crop", f"150x90+{left + 20}+{top + 50}",
-                                       "-format", "%#", "info:"], capture_output=True).stdout
-
-            wait_for(lambda: colours() == COLOURS, what=f"the colours {COLOURS}")
-            rows = list_rows()
-            x, y = BUTTONS["Азбучно"]
-            self.session.run("xdotool", "mousemove", str(left + x), str(top + y), "click", "1")
-            wait_for(lambda: list_rows() != rows, what="the list in alphabetical order")
+        def list_rows():
+            self.session.run("import", "-window", "root", shot)
+            return subprocess.run(["convert", shot, "-crop", f"150x90+{left + 20}+{top + 50}",
+                                   "-format", "%#", "info:"], capture_output=True).stdout
+        wait_for(lambda: colours() == COLOURS, what=f"the colours {COLOURS}")
+        rows = list_rows()
+        x, y = BUTTONS["Азбучно"]
+        self.session.run("xdotool", "mousemove", str(left + x), str(top + y), "click", "1")
+        wait_for(lambda: list_rows() != rows, what="the list in alphabetical order")
         close_window(self.session, window)
         self.assertEqual(process.wait(30), 0)
 
