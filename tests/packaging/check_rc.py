@@ -1,13 +1,13 @@
 #!/usr/bin/python3
-"""Compiles the Windows resource script with the MinGW resource compiler (or
-takes a built .exe), reads the result back, and checks that it holds the icon
-(a 32 x 32, 256-colour image among its sizes) and version information
-matching the project: numeric version, the version string the program shows,
-and the program's name as the desktop entry gives it, in Bulgarian and in English.
+"""Compiles the Windows resource script with the MinGW resource compiler,
+reads the result back, and checks that it holds the icon (a 32 x 32,
+256-colour image among its sizes) and version information matching the
+project: numeric version, the version string the program shows, and the
+program's name as the desktop entry gives it, in Bulgarian and in English.
 The Bulgarian name coming back intact shows that the UTF-8 code page was
 honoured.
 
-usage: check_rc.py WINDRES RC_OR_EXE_FILE ICON_DIR DESKTOP_FILE VERSION DISPLAY_VERSION
+usage: check_rc.py WINDRES RC_FILE_OR_EXE ICON_DIR DESKTOP_FILE VERSION DISPLAY_VERSION
 """
 import configparser
 import re

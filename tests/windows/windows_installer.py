@@ -1,7 +1,6 @@
 #!/usr/bin/python3
-"""The Windows installer used as a person would, in a fresh Wine prefix: a
-silent install, --version, the window and a click, closing, uninstalling.
-usage: windows_installer.py INSTALLER (with scripts/wine-prefix in WINE_PREFIX_SCRIPT)"""
+"""The Windows installer used as a person would, in a fresh Wine prefix (WINE_PREFIX_SCRIPT
+makes it): a silent install, --version, the window and a click, closing, uninstalling."""
 
 import os
 import subprocess
@@ -14,7 +13,7 @@ from xsession import XSession, wait_for
 
 INSTALLER = sys.argv.pop(1)
 NAME = "Куриерски фирми"
-UNINSTALL_KEY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\courier-firms"
+ENTRY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\courier-firms"
 
 
 class InstalledOnWindows(unittest.TestCase):
@@ -23,8 +22,7 @@ class InstalledOnWindows(unittest.TestCase):
         self.drive = os.path.join(self.folder, "wine", "drive_c")
         subprocess.run([os.environ["WINE_PREFIX_SCRIPT"], os.path.dirname(self.drive)], check=True)
         self.session = self.enterContext(XSession())
-        # Bulgarian regional settings (LANG); UTF-8 file names (LC_CTYPE), which
-        # keep the shortcut's Cyrillic name on any machine.
+        # Bulgarian regional settings; UTF-8 file names keep the shortcut's Cyrillic name.
         env = {key: value for key, value in self.session.environment().items() if key[:3] != "LC_"}
         self.env = dict(env, WINEPREFIX=os.path.dirname(self.drive), WINEDEBUG="-all",
                         LANG="bg_BG.UTF-8", LC_CTYPE="C.UTF-8")
@@ -37,18 +35,22 @@ class InstalledOnWindows(unittest.TestCase):
         return result.returncode
 
     def uninstall_entry(self):
-        if self.wine("reg", "export", UNINSTALL_KEY, r"C:\entry.reg", "/y") != 0:
+        if self.wine("reg", "export", ENTRY, r"C:\entry.reg", "/y") != 0:
             return ""
         with open(os.path.join(self.drive, "entry.reg"), encoding="utf-16") as entry:
             return entry.read()
 
+    def screenshot(self):
+        shot = os.path.join(self.folder, "window.png")
+        self.session.run("import", "-window", "root", shot)
+        return shot
+
     def test_install_use_and_uninstall(self):
         folder = os.path.join(self.drive, "Program Files", "Courier Firms")
         program = os.path.join(folder, "courier-firms.exe")
-        shortcuts = os.path.join(self.drive, "ProgramData", "Microsoft", "Windows", "Start Menu",
-                                 "Programs", NAME)
+        menu = os.path.join(self.drive, "ProgramData", "Microsoft", "Windows", "Start Menu", "Programs", NAME)
         self.assertEqual(self.wine(INSTALLER, "/S"), 0)
-        self.assertTrue(os.path.isfile(os.path.join(shortcuts, NAME + ".lnk")))
+        self.assertTrue(os.path.isfile(os.path.join(menu, NAME + ".lnk")))
         entry = self.uninstall_entry()
         for value in (f'"DisplayName"="{NAME}"', '"DisplayVersion"="1.00"',
                       '"Publisher"="courier-firms.example.org"', "courier-firms.exe"):
@@ -71,26 +73,22 @@ class InstalledOnWindows(unittest.TestCase):
         window = wait_for(lambda: process.poll() is None and find_window(self.session), timeout=60)
         (left, top), size = window_geometry(self.session, window)
         self.assertEqual(size, (461, 345))
-        shot = os.path.join(self.folder, "window.png")
-
-        def colours():
-            self.session.run("import", "-window", "root", shot)
+        def colours(shot):
             return {(x, y): pixel(shot, left + x, top + y) for x, y in COLOURS}
 
-        def list_rows():
-            self.session.run("import", "-window", "root", shot)
-            return subprocess.run(["convert", shot, "-crop", f"150x90+{left + 20}+{top + 50}",
+        def rows():
+            return subprocess.run(["convert", self.screenshot(), "-crop", f"150x90+{left + 20}+{top + 50}",
                                    "-format", "%#", "info:"], capture_output=True).stdout
-        wait_for(lambda: colours() == COLOURS, what=f"the colours {COLOURS}")
-        rows = list_rows()
+        wait_for(lambda: colours(self.screenshot()) == COLOURS, what=f"the colours {COLOURS}")
+        before = rows()
         x, y = BUTTONS["Азбучно"]
         self.session.run("xdotool", "mousemove", str(left + x), str(top + y), "click", "1")
-        wait_for(lambda: list_rows() != rows, what="the list in alphabetical order")
+        wait_for(lambda: rows() != before, what="the list in alphabetical order")
         close_window(self.session, window)
         self.assertEqual(process.wait(30), 0)
 
         self.assertEqual(self.wine(os.path.join(folder, "Uninstall.exe"), "/S"), 0)
-        self.assertFalse(os.path.exists(folder) or os.path.exists(shortcuts))
+        self.assertFalse(os.path.exists(folder) or os.path.exists(menu))
         self.assertEqual(self.uninstall_entry(), "")
 
 
