@@ -1,8 +1,6 @@
 # The Debian package, built by `cpack` in the build directory from the
 # install rules in this folder: courier-firms_<version>_<arch>.deb.
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME courier-firms)
-set(CPACK_PACKAGE_VENDOR "courier-firms.example.org")
 set(CPACK_PACKAGE_CONTACT "courier-firms developers <courier-firms@example.org>")
 # Debian versions have three parts; the fourth number of the project version
 # is for Windows file versions only.

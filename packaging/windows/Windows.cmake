@@ -11,8 +11,6 @@ set_target_properties(courier-firms PROPERTIES WIN32_EXECUTABLE ON)
 install(TARGETS courier-firms RUNTIME DESTINATION .)
 
 set(CPACK_GENERATOR NSIS ZIP)
-set(CPACK_PACKAGE_NAME courier-firms)
-set(CPACK_PACKAGE_VENDOR "courier-firms.example.org")
 set(CPACK_PACKAGE_VERSION ${PROJECT_DISPLAY_VERSION})
 set(CPACK_PACKAGE_FILE_NAME courier-firms-${PROJECT_DISPLAY_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY "Courier Firms")
