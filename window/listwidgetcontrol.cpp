@@ -29,7 +29,10 @@ QString ListWidgetControl::List(Integer position) const
 
 void ListWidgetControl::Clear()
 {
+    // A list filled anew is read from its first row. The widget lays out its
+    // rows later, so it would otherwise keep the old scroll position.
     m_widget->clear();
+    m_widget->scrollToTop();
 }
 
 void ListWidgetControl::AddItem(const QString &item)

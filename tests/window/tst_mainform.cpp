@@ -540,6 +540,29 @@ private slots:
         QCOMPARE(message()->toPlainText(), text);
     }
 
+    // A list filled anew is read from the top, however far down it was.
+    void refilledListShowsItsFirstRow_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::newRow("Азбучно") << u"Азбучно"_s;
+        QTest::newRow("Дължина") << u"Дължина"_s;
+        QTest::newRow("Изчисти") << u"Изчисти"_s;
+    }
+
+    void refilledListShowsItsFirstRow()
+    {
+        QFETCH(QString, button);
+
+        clickButton(u"Азбучно"_s);
+        clickRow(ExpectedOrder::alphabetical.first());
+        QTest::keyClick(display(), Qt::Key_End);
+        QVERIFY(!display()->viewport()->rect().intersects(display()->visualItemRect(display()->item(0))));
+
+        clickButton(button);
+        QCoreApplication::processEvents();
+        QVERIFY(display()->viewport()->rect().contains(display()->visualItemRect(display()->item(0))));
+    }
+
     void messageShowsAsLinesWithoutCarriageReturns()
     {
         clickRow(u"Спиди"_s);
