@@ -22,7 +22,9 @@ set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 # shortcut and an entry among the installed programs, both with the
 # program's own name and icon. Its pages are in the language of Windows when
 # NSIS has it (Bulgarian among them), and in English otherwise. Unicode, so
-# the Cyrillic names survive; 64-bit, as the program is.
+# the Cyrillic names survive; 64-bit, as the program is. The installer keeps
+# no file's time (the installed files take the time of installing), so the
+# same sources give the same installer, wherever and whenever it is built.
 set(product "Куриерски фирми")
 set(CPACK_PACKAGE_EXECUTABLES courier-firms "${product}")
 set(CPACK_NSIS_PACKAGE_NAME "${product}")
@@ -33,7 +35,7 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME courier-firms.exe)
 set(CPACK_NSIS_MUI_ICON ${icons}/courier-firms.ico)
 set(CPACK_NSIS_MUI_UNIICON ${icons}/courier-firms.ico)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-set(CPACK_NSIS_DEFINES "Unicode true\n  Target amd64-unicode")
+set(CPACK_NSIS_DEFINES "Unicode true\n  Target amd64-unicode\n  SetDateSave off")
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 
 include(CPack)
