@@ -3,6 +3,7 @@
 #include "mainform.h"
 #include "opendisplay.h"
 #include "qttranslation.h"
+#include "windowfont.h"
 
 #include <QApplication>
 #include <QFont>
@@ -24,6 +25,7 @@ int main(int argc, char *argv[])
     // The window's font for the whole program, set before the window is built:
     // otherwise its text boxes would first load the desktop's default font,
     // which nothing shows.
+    provideWindowFont();
     QApplication::setFont(QFont(u"Times New Roman"_s, 12));
 
     MainForm form(Catalogue());

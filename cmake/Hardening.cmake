@@ -1,7 +1,9 @@
 # Optimised builds (Release, RelWithDebInfo) are hardened as Debian hardens
 # its packages: stack protector, fortified C library calls, a position
-# independent executable, and relocations made read-only at start.
-if(NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang" OR APPLE OR WIN32)
+# independent executable, and relocations made read-only at start. In a
+# browser the program runs in the browser's own sandbox, and emscripten's C
+# library has no guard for the stack protector.
+if(NOT CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang" OR APPLE OR WIN32 OR EMSCRIPTEN)
     return()
 endif()
 

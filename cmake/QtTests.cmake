@@ -1,3 +1,12 @@
+# A suite built for the web runs in node, through a runner that starts it as
+# a page would, with its environment; node's own fetch would stand in the way
+# of emscripten's.
+if(EMSCRIPTEN)
+    find_program(NODE node REQUIRED)
+    set(CMAKE_CROSSCOMPILING_EMULATOR ${NODE} --no-experimental-fetch
+        ${CMAKE_CURRENT_LIST_DIR}/../tests/web/runsuite.js)
+endif()
+
 # add_qt_test(<name> SOURCES ... LIBRARIES ... [ENVIRONMENT ...])
 # Builds one Qt Test executable and registers it with CTest. Tests never need
 # a display: widgets are drawn by the offscreen platform.
@@ -5,6 +14,12 @@ function(add_qt_test name)
     cmake_parse_arguments(PARSE_ARGV 1 arg "" "" "SOURCES;LIBRARIES;ENVIRONMENT")
     qt_add_executable(${name} ${arg_SOURCES})
     target_link_libraries(${name} PRIVATE Qt6::Test ${arg_LIBRARIES})
+    # In node the suite ends when its main() returns, and its runner hands it
+    # the environment.
+    if(EMSCRIPTEN)
+        target_link_options(${name} PRIVATE "SHELL:-s EXIT_RUNTIME=1")
+        set_target_properties(${name} PROPERTIES QT_WASM_EXTRA_EXPORTED_METHODS ENV)
+    endif()
     # A static Qt links in only the platform plugins named; the program
     # itself needs just the desktop's.
     if(WIN32)

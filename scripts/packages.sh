@@ -80,3 +80,11 @@ WINDOWS_PACKAGES=(cmake ninja-build dpkg-dev patch perl qt6-base-dev qt6-base-de
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 wine wine64 nsis
     qt6-translations-l10n fonts-liberation2
     xvfb xauth xdotool imagemagick dbus-daemon python3 python3-xlib)
+
+# The web build (scripts/web): Debian's emscripten and node, Debian's Qt
+# source built with the installed Linux Qt as host tools, Qt's Bulgarian
+# catalogue and the window's font to carry inside, zip for the release, and
+# for the tests Debian's Chromium driven from Python on a virtual screen.
+WEB_PACKAGES=(cmake ninja-build dpkg-dev patch perl qt6-base-dev qt6-base-dev-tools
+    emscripten nodejs qt6-translations-l10n fonts-liberation2 zip
+    chromium chromium-driver python3-selenium xvfb xauth imagemagick python3)
