@@ -17,9 +17,8 @@ from selenium.webdriver.chrome.service import Service
 # needs the software renderer on a machine without a GPU; this machine
 # reaches no other host, so Chromium is told not to try.
 CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--test-type", "--window-size=800,600",
-                  "--use-angle=swiftshader", "--enable-unsafe-swiftshader",
-                  "--no-first-run", "--disable-background-networking", "--disable-component-update",
-                  "--disable-sync", "--disable-quic"]
+                  "--use-angle=swiftshader", "--enable-unsafe-swiftshader", "--no-first-run",
+                  "--disable-background-networking", "--disable-component-update", "--disable-sync"]
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
@@ -27,25 +26,22 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
-class QuietServer(http.server.ThreadingHTTPServer):
+class FolderServer(http.server.ThreadingHTTPServer):
+    """Serves a folder over HTTP on a free port of 127.0.0.1, from a thread."""
+
+    def __init__(self, folder):
+        super().__init__(("127.0.0.1", 0), functools.partial(QuietHandler, directory=folder))
+        threading.Thread(target=self.serve_forever, daemon=True).start()
+        self.url = f"http://127.0.0.1:{self.server_address[1]}/"
+
     def handle_error(self, request, client_address):
         # A browser closed before a download ended is no error of the page.
         if not isinstance(sys.exc_info()[1], ConnectionError):
             super().handle_error(request, client_address)
 
-
-class FolderServer:
-    """Serves a folder over HTTP on a free port of 127.0.0.1."""
-
-    def __init__(self, folder):
-        handler = functools.partial(QuietHandler, directory=folder)
-        self.server = QuietServer(("127.0.0.1", 0), handler)
-        threading.Thread(target=self.server.serve_forever, daemon=True).start()
-        self.url = f"http://127.0.0.1:{self.server.server_address[1]}/"
-
     def close(self):
-        self.server.shutdown()
-        self.server.server_close()
+        self.shutdown()
+        self.server_close()
 
 
 class Browser:
@@ -62,7 +58,6 @@ class Browser:
     def close(self):
         self.driver.quit()
         shutil.rmtree(self.profile, ignore_errors=True)
-
 
 
 # The label's colour, and where it starts in the window.
@@ -83,10 +78,8 @@ class Screenshot:
         return "srgb({},{},{})".format(*self.rgb[at:at + 3])
 
     def area(self, x, y, width, height):
-        """The pixels of a rectangle, row after row, as (r, g, b) bytes."""
-        rows = (self.rgb[3 * ((y + row) * self.width + x):3 * ((y + row) * self.width + x + width)]
-                for row in range(height))
-        return [line[i:i + 3] for line in rows for i in range(0, len(line), 3)]
+        """The colours of a rectangle, row after row."""
+        return [self.pixel(x + i, y + j) for j in range(height) for i in range(width)]
 
     def window_origin(self):
         """Where the window's inside starts: the label's colour begins at the

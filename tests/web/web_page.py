@@ -15,26 +15,20 @@ from xsession import wait_for
 
 RELEASE = sys.argv.pop(1)
 TITLE = "https://courier-firms.example.org ИТ - списък на куриерски фирми"
-# The display list and the text box inside their frames, as (x, y, width,
-# height) in the window.
-LIST = (18, 50, 143, 95)
-TEXT = (10, 194, 431, 117)
+# The insides of the display list and the text box: x, y, width, height.
+LIST, TEXT = (18, 50, 143, 95), (10, 194, 431, 117)
 
 
 class PageInChromium(unittest.TestCase):
     def setUp(self):
-        self.server = FolderServer(RELEASE)
-        self.addCleanup(self.server.close)
-        self.browser = Browser()
-        self.addCleanup(self.browser.close)
-        self.driver = self.browser.driver
+        server, browser = FolderServer(RELEASE), Browser()
+        self.addCleanup(server.close)
+        self.addCleanup(browser.close)
+        self.driver = browser.driver
+        self.driver.get(server.url)
 
     def screenshot(self):
         return Screenshot(self.driver.get_screenshot_as_png())
-
-    def area(self, rectangle):
-        x, y, width, height = rectangle
-        return self.screenshot().area(self.origin[0] + x, self.origin[1] + y, width, height)
 
     def click(self, x, y):
         actions = ActionChains(self.driver)
@@ -42,12 +36,14 @@ class PageInChromium(unittest.TestCase):
         actions.w3c_actions.pointer_action.click()
         actions.perform()
 
+    def area(self, x, y, width, height):
+        return self.screenshot().area(self.origin[0] + x, self.origin[1] + y, width, height)
+
     def changed(self, rectangle, before):
-        return wait_for(lambda: (lambda now: now if now != before else None)(self.area(rectangle)),
+        return wait_for(lambda: next((now for now in [self.area(*rectangle)] if now != before), None),
                         timeout=10, what=f"a change in the window at {rectangle}")
 
     def test_a_session_with_the_mouse(self):
-        self.driver.get(self.server.url)
         self.assertEqual(self.driver.title, TITLE)
         self.origin = wait_for(lambda: self.screenshot().window_origin(), timeout=60,
                                what="the window on the page")
@@ -55,10 +51,9 @@ class PageInChromium(unittest.TestCase):
         for (x, y), colour in COLOURS.items():
             self.assertEqual(shot.pixel(self.origin[0] + x, self.origin[1] + y), colour, (x, y))
 
-        list_at_start, text_at_start = self.area(LIST), self.area(TEXT)
+        list_at_start, text_at_start = self.area(*LIST), self.area(*TEXT)
         self.click(*BUTTONS["Азбучно"])
         self.changed(LIST, list_at_start)
-
         self.click(*FIRST_ROW)
         self.click(*BUTTONS["Избери"])
         answer = self.changed(TEXT, text_at_start)
