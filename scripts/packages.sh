@@ -83,8 +83,9 @@ WINDOWS_PACKAGES=(cmake ninja-build dpkg-dev patch perl qt6-base-dev qt6-base-de
 
 # The web build (scripts/web): Debian's emscripten and node, Debian's Qt
 # source built with the installed Linux Qt as host tools, Qt's Bulgarian
-# catalogue and the window's font to carry inside, zip for the release, and
-# for the tests Debian's Chromium driven from Python on a virtual screen.
+# catalogue and the window's font to carry inside, and for the tests
+# Debian's Chromium, headless, driven from Python, and ImageMagick to read its
+# screenshots.
 WEB_PACKAGES=(cmake ninja-build dpkg-dev patch perl qt6-base-dev qt6-base-dev-tools
-    emscripten nodejs qt6-translations-l10n fonts-liberation2 zip
-    chromium chromium-driver python3-selenium xvfb xauth imagemagick python3)
+    emscripten nodejs qt6-translations-l10n fonts-liberation2
+    chromium chromium-driver python3-selenium imagemagick python3)
