@@ -12,6 +12,7 @@ import threading
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
 
 # Root runs Chromium only without its sandbox; WebGL, which Qt draws with,
 # needs the software renderer on a machine without a GPU; this machine
@@ -54,6 +55,13 @@ class Browser:
         for flag in CHROMIUM_FLAGS + [f"--user-data-dir={self.profile}"]:
             options.add_argument(flag)
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+
+    def click(self, x, y):
+        """A click of the mouse at a point of the page."""
+        actions = ActionChains(self.driver)
+        actions.w3c_actions.pointer_action.move_to_location(x, y)
+        actions.w3c_actions.pointer_action.click()
+        actions.perform()
 
     def close(self):
         self.driver.quit()

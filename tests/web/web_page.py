@@ -10,7 +10,6 @@ from collections import Counter
 
 from browserpage import Browser, FolderServer, Screenshot
 from programwindow import BUTTONS, COLOURS, FIRST_ROW
-from selenium.webdriver.common.action_chains import ActionChains
 from xsession import wait_for
 
 RELEASE = sys.argv.pop(1)
@@ -21,20 +20,17 @@ LIST, TEXT = (18, 50, 143, 95), (10, 194, 431, 117)
 
 class PageInChromium(unittest.TestCase):
     def setUp(self):
-        server, browser = FolderServer(RELEASE), Browser()
+        server, self.browser = FolderServer(RELEASE), Browser()
         self.addCleanup(server.close)
-        self.addCleanup(browser.close)
-        self.driver = browser.driver
+        self.addCleanup(self.browser.close)
+        self.driver = self.browser.driver
         self.driver.get(server.url)
 
     def screenshot(self):
         return Screenshot(self.driver.get_screenshot_as_png())
 
     def click(self, x, y):
-        actions = ActionChains(self.driver)
-        actions.w3c_actions.pointer_action.move_to_location(self.origin[0] + x, self.origin[1] + y)
-        actions.w3c_actions.pointer_action.click()
-        actions.perform()
+        self.browser.click(self.origin[0] + x, self.origin[1] + y)
 
     def area(self, x, y, width, height):
         return self.screenshot().area(self.origin[0] + x, self.origin[1] + y, width, height)
