@@ -25,10 +25,43 @@ ensure_packages() {
         as_root=(sudo)
     fi
     echo "courier-firms: installing ${missing[*]}"
+    wait_for_package_manager
     "${as_root[@]}" apt-get update -q ||
         fail "apt-get update failed; check the network and the package sources"
-    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}" ||
+    wait_for_package_manager
+    DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y -q --no-install-recommends \
+        -o DPkg::Lock::Timeout=60 "${missing[@]}" ||
         fail "could not install: ${missing[*]}"
+}
+
+# The package manager's locks: its package lists, its downloads, and dpkg.
+PACKAGE_MANAGER_LOCKS=(/var/lib/apt/lists/lock /var/cache/apt/archives/lock
+    /var/lib/dpkg/lock-frontend /var/lib/dpkg/lock)
+
+# Prints which process holds one of the package manager's locks, if any:
+# "process 1234 (unattended-upgr)".
+package_manager_holder() {
+    local inodes
+    inodes=$(stat -c %i "${PACKAGE_MANAGER_LOCKS[@]}" 2>/dev/null) || true
+    lslocks -n -r -o PID,COMMAND,INODE | awk -v inodes="$inodes" '
+        BEGIN { split(inodes, list); for (i in list) lock[list[i]] }
+        $3 in lock { print "process " $1 " (" $2 ")"; exit }'
+}
+
+# A freshly started desktop often has the automatic updates or a software
+# centre holding the package manager for a minute or more: wait up to five
+# minutes for it, saying so, before giving up. apt-get itself waits a little
+# too, should another program take the lock in between.
+wait_for_package_manager() {
+    local holder waited=0
+    while holder=$(package_manager_holder) && [ -n "$holder" ]; do
+        [ $waited -lt 300 ] ||
+            fail "the package manager is still busy after 5 minutes: $holder holds it; try again once it has finished"
+        [ $waited -gt 0 ] ||
+            echo "courier-firms: waiting for the package manager, which $holder holds (up to 5 minutes)"
+        sleep 5
+        waited=$((waited + 5))
+    done
 }
 
 # What building the program needs.
