@@ -1,3 +1,4 @@
+#include "accessibility.h"
 #include "catalogue.h"
 #include "commandline.h"
 #include "mainform.h"
@@ -36,6 +37,7 @@ int main(int argc, char *argv[])
     });
     if (!form.Load())
         return EXIT_FAILURE;
+    provideAccessibility(&form);
     form.show();
     return QApplication::exec();
 }

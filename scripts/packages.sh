@@ -116,9 +116,9 @@ WINDOWS_PACKAGES=(cmake ninja-build dpkg-dev patch perl qt6-base-dev qt6-base-de
 
 # The web build (scripts/web): Debian's emscripten and node, Debian's Qt
 # source built with the installed Linux Qt as host tools, Qt's Bulgarian
-# catalogue and the window's font to carry inside, and for the tests
-# Debian's Chromium, headless, driven from Python, and ImageMagick to read its
-# screenshots.
+# catalogue and the window's font to carry inside, the SVG renderer that
+# draws the app's icons, and for the tests Debian's Chromium, headless,
+# driven from Python, and ImageMagick to read its screenshots.
 WEB_PACKAGES=(cmake ninja-build dpkg-dev patch perl qt6-base-dev qt6-base-dev-tools
-    emscripten nodejs qt6-translations-l10n fonts-liberation2
+    emscripten nodejs qt6-translations-l10n fonts-liberation2 librsvg2-bin
     chromium chromium-driver python3-selenium imagemagick python3)

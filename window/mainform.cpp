@@ -1,6 +1,7 @@
 #include "mainform.h"
 
 #include "listrowdelegate.h"
+#include "touchscrolling.h"
 #include "loadlists.h"
 #include "runcommand.h"
 #include "runtimeerror.h"
@@ -32,6 +33,8 @@ MainForm::MainForm(const QStringList &catalogue, QWidget *parent)
     ui.setupUi(this);
     setWindowIcon(loadIcon());
     ui.List1_0->setItemDelegate(new ListRowDelegate(ui.List1_0));
+    // A finger scrolls the list, and a tap chooses a row.
+    new TouchScrolling(ui.List1_0);
 
     ui.Command1->setId(ui.Command1_0, AlphabeticalCommand);
     ui.Command1->setId(ui.Command1_1, ReportCommand);

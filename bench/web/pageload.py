@@ -4,8 +4,11 @@
 Start-up: from starting a fresh headless Chromium on the page, served on
 127.0.0.1, until a screenshot shows the window's colours at their places,
 against a plain HTML page of the same colours at the same places in the same
-browser; started in turns, the medians and their ratio printed. Size: every
-file of the release folder, raw and compressed with gzip -9.
+browser; started in turns, the medians and their ratio printed. Visits: a
+new browser's first visit over an emulated 20 Mbit/s link, from asking for
+the page until the window is painted, against its second visit, which the
+service worker serves from what it kept. Size: every file of the release
+folder, raw and compressed with gzip -9.
 
     bench/web/pageload.py RELEASE-FOLDER [ROUNDS]
 """
@@ -29,16 +32,36 @@ def painted(shot):
                                       for (x, y), colour in COLOURS.items())
 
 
+def painted_after(browser, url, start):
+    """Opens url and returns the seconds from start until it is painted."""
+    browser.driver.get(url)
+    while True:
+        if painted(Screenshot(browser.driver.get_screenshot_as_png())):
+            return time.monotonic() - start
+        if time.monotonic() - start > 60:
+            raise RuntimeError(f"nothing painted at {url} within a minute")
+
+
 def seconds_to_window(url):
     start = time.monotonic()
     browser = Browser()
     try:
-        browser.driver.get(url)
-        while True:
-            if painted(Screenshot(browser.driver.get_screenshot_as_png())):
-                return time.monotonic() - start
-            if time.monotonic() - start > 60:
-                raise RuntimeError(f"nothing painted at {url} within a minute")
+        return painted_after(browser, url, start)
+    finally:
+        browser.close()
+
+
+def first_and_second_visit(url):
+    browser = Browser()
+    try:
+        link = 20e6 / 8
+        browser.driver.execute_cdp_cmd("Network.enable", {})
+        browser.driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+            "offline": False, "latency": 20, "downloadThroughput": link, "uploadThroughput": link})
+        first = painted_after(browser, url, time.monotonic())
+        browser.driver.execute_async_script("navigator.serviceWorker.ready.then(arguments[0])")
+        browser.driver.get("about:blank")
+        return first, painted_after(browser, url, time.monotonic())
     finally:
         browser.close()
 
@@ -62,6 +85,7 @@ def main():
     for _ in range(rounds):
         times["program"].append(seconds_to_window(program.url))
         times["plain page"].append(seconds_to_window(plain.url + "plain.html"))
+    visits = [first_and_second_visit(program.url) for _ in range(rounds)]
     program.close()
     plain.close()
     medians = {name: statistics.median(values) for name, values in times.items()}
@@ -69,6 +93,9 @@ def main():
         print(f"{name}: median {median:.3f} s to the painted window over {rounds} starts "
               f"(best {min(times[name]):.3f} s)")
     print(f"program / plain page: {medians['program'] / medians['plain page']:.2f}")
+    first, second = (statistics.median(visit) for visit in zip(*visits))
+    print(f"first visit over 20 Mbit/s: median {first:.3f} s; second visit, from the service "
+          f"worker's cache: median {second:.3f} s; second / first: {second / first:.2f}")
 
 
 if __name__ == "__main__":

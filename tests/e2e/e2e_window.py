@@ -9,24 +9,11 @@ import sys
 import tempfile
 import unittest
 
-from programwindow import BUTTONS, COLOURS, FIRST_ROW, TEXT_NAME, ProgramWindow, pixel
+from programwindow import (ALPHABETICAL, BUTTONS, BY_LENGTH, COLOURS, FIRST_ROW, TASK_START, TEXT_NAME,
+                           USER_ORDER, ProgramWindow, pixel)
 from xsession import XSession, wait_for
 
 PROGRAM = sys.argv.pop(1) if len(sys.argv) > 1 else "build/app/courier-firms"
-
-USER_ORDER = ["Спиди", "Тип Топ Куриер", "Еконт експрес", "Европът 2000", "Direct",
-              "Сити Експрес", "Д&Д Експрес", "Ин Тайм", "Интерлогистика", "Български пощи",
-              "МиБМ Експрес", "Арамекс", "Бизнес Куриер", "Експресо", "ИНСИ", "Алфа Експрес",
-              "Полипост", "THT", "DHL", "UPS", "OCB"]
-ALPHABETICAL = ["DHL", "Direct", "OCB", "THT", "UPS", "Алфа Експрес", "Арамекс", "Бизнес Куриер",
-                "Български пощи", "Д&Д Експрес", "Европът 2000", "Еконт експрес", "Експресо",
-                "Ин Тайм", "ИНСИ", "Интерлогистика", "МиБМ Експрес", "Полипост", "Сити Експрес",
-                "Спиди", "Тип Топ Куриер"]
-BY_LENGTH = ["DHL", "OCB", "THT", "UPS", "ИНСИ", "Спиди", "Direct", "Арамекс", "Ин Тайм",
-             "Експресо", "Полипост", "Д&Д Експрес", "Алфа Експрес", "Европът 2000",
-             "МиБМ Експрес", "Сити Експрес", "Бизнес Куриер", "Еконт експрес",
-             "Български пощи", "Интерлогистика", "Тип Топ Куриер"]
-TASK_START = "Да се състави проект  осъществяващ междупредметна връзка ИТ и Информатика\n"
 
 
 class ProgramInXServer(unittest.TestCase):

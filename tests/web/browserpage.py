@@ -9,6 +9,7 @@ import subprocess
 import sys
 import tempfile
 import threading
+import time
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
@@ -23,8 +24,14 @@ CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--test-type", "--window-siz
 
 
 class QuietHandler(http.server.SimpleHTTPRequestHandler):
+    """Says nothing, but keeps every request the server could not answer."""
+
     def log_message(self, *args):
         pass
+
+    def log_request(self, code="-", size="-"):
+        if int(code) >= 400:
+            self.server.failures.append((self.path, int(code)))
 
 
 class FolderServer(http.server.ThreadingHTTPServer):
@@ -32,6 +39,7 @@ class FolderServer(http.server.ThreadingHTTPServer):
 
     def __init__(self, folder):
         super().__init__(("127.0.0.1", 0), functools.partial(QuietHandler, directory=folder))
+        self.failures = []
         threading.Thread(target=self.serve_forever, daemon=True).start()
         self.url = f"http://127.0.0.1:{self.server_address[1]}/"
 
@@ -46,22 +54,40 @@ class FolderServer(http.server.ThreadingHTTPServer):
 
 
 class Browser:
-    """A new Chromium with a profile of its own, driven through chromedriver."""
+    """A new Chromium with a profile of its own, driven through chromedriver;
+    on a device, (CSS width, height, device pixels to a CSS pixel), it is a
+    phone or tablet of that screen, touched with a finger."""
 
-    def __init__(self):
+    def __init__(self, flags=(), device=None):
         self.profile = tempfile.mkdtemp(prefix="courier-firms-chromium-")
         options = webdriver.ChromeOptions()
         options.binary_location = "/usr/bin/chromium"
-        for flag in CHROMIUM_FLAGS + [f"--user-data-dir={self.profile}"]:
+        for flag in CHROMIUM_FLAGS + list(flags) + [f"--user-data-dir={self.profile}"]:
             options.add_argument(flag)
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.touch = device is not None
+        if device:
+            width, height, scale = device
+            self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": width, "height": height, "deviceScaleFactor": scale, "mobile": True})
+            self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
 
     def click(self, x, y):
-        """A click of the mouse at a point of the page."""
+        """A click of the mouse, or on a device a tap, at a point of the page."""
+        if self.touch:
+            self.touch_path([(x, y)])
+            return
         actions = ActionChains(self.driver)
         actions.w3c_actions.pointer_action.move_to_location(x, y)
         actions.w3c_actions.pointer_action.click()
         actions.perform()
+
+    def touch_path(self, points, pause=0.0):
+        """A finger put down at the first point, moved through the others and lifted."""
+        kinds = ["touchStart"] + ["touchMove"] * (len(points) - 1)
+        for kind, touching in zip(kinds + ["touchEnd"], [[{"x": x, "y": y}] for x, y in points] + [[]]):
+            self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": touching})
+            time.sleep(pause)
 
     def close(self):
         self.driver.quit()
@@ -89,9 +115,10 @@ class Screenshot:
         """The colours of a rectangle, row after row."""
         return [self.pixel(x + i, y + j) for j in range(height) for i in range(width)]
 
-    def window_origin(self):
-        """Where the window's inside starts: the label's colour begins at the
-        window's top, LABEL_LEFT pixels in. None before the window shows."""
+    def window_origin(self, scale=1):
+        """Where the window's inside starts, with scale screenshot pixels to
+        a pixel of the window: the label's colour begins at the window's top,
+        LABEL_LEFT pixels in. None before the window shows."""
         colour = bytes(LABEL_COLOUR)
         at = 0
         while (at := self.rgb.find(colour, at)) >= 0 and at % 3:
@@ -99,4 +126,34 @@ class Screenshot:
         if at < 0:
             return None
         y, x = divmod(at // 3, self.width)
-        return x - LABEL_LEFT, y
+        return round(x - LABEL_LEFT * scale), y
+
+
+class WindowOnPage:
+    """The program's window on a page open in a Browser, once it shows: where
+    it is, at how many screenshot pixels to one of its own, and its points to
+    click and look at."""
+
+    def __init__(self, browser, timeout=60):
+        from xsession import wait_for
+        self.browser = browser
+        self.scale = browser.driver.execute_script("return devicePixelRatio * visualViewport.scale")
+        self.origin = wait_for(lambda: self.screenshot().window_origin(self.scale), timeout=timeout,
+                               what="the window on the page")
+
+    def screenshot(self):
+        return Screenshot(self.browser.driver.get_screenshot_as_png())
+
+    def at(self, x, y):
+        """A point of the window on the screenshot."""
+        return round(self.origin[0] + x * self.scale), round(self.origin[1] + y * self.scale)
+
+    def click(self, x, y):
+        """A click, or a tap, at a point of the window."""
+        at = self.at(x, y)
+        self.browser.click(at[0] / self.scale, at[1] / self.scale)
+
+    def area(self, x, y, width, height, shot=None):
+        """The colours of a rectangle of the window, row after row."""
+        shot = shot or self.screenshot()
+        return [shot.pixel(*self.at(x + i, y + j)) for j in range(height) for i in range(width)]

@@ -1,0 +1,108 @@
+#!/usr/bin/python3
+"""Reads the page as a screen reader gets it, Chromium's accessibility tree
+through its DevTools protocol, at each step of a session: the mouse on the
+window, then a button pressed through the tree, as a screen reader presses
+it."""
+
+import sys
+import unittest
+
+from browserpage import Browser, FolderServer, WindowOnPage
+from programwindow import (ALPHABETICAL, BUTTONS, BY_LENGTH, FIRST_ROW, LIST_NAME, TASK_START, TEXT_NAME,
+                           USER_ORDER)
+from xsession import wait_for
+
+RELEASE = sys.argv.pop(1)
+TITLE = "https://courier-firms.example.org ИТ - списък на куриерски фирми"
+DESCRIPTIONS = {"Азбучно": "Показва фирмите по азбучен ред", "Дължина": "Показва фирмите по дължина на името",
+                "Избери": "Записва избраната фирма в текстовото поле",
+                "Изчисти": "Изчиства текстовото поле и връща реда, в който фирмите са въведени"}
+# Each step: a click on a button or a point of the window, or a button
+# pressed through the tree; then the options in order (None: as before),
+# the selected ones, the node with the focus, and how the text box starts.
+STEPS = [
+    ("at the start", None, USER_ORDER, [], ("textbox", TEXT_NAME), TASK_START),
+    ("Дължина clicked", "Дължина", BY_LENGTH, [], ("button", "Дължина"), TASK_START),
+    ("DHL clicked", FIRST_ROW, None, ["DHL"], ("option", "DHL"), TASK_START),
+    ("Избери clicked", "Избери", None, ["DHL"], ("button", "Избери"), "Избрана фирма: DHL\n"),
+    ("Избери clicked again", "Избери", None, ["DHL"], ("button", "Избери"), "Избрана фирма: DHL\n"),
+    ("Азбучно pressed through the tree", ("press", "Азбучно"), ALPHABETICAL, [], ("button", "Избери"), "Избрана"),
+]
+
+
+class Tree:
+    """The nodes a screen reader is given, with their roles, names, values,
+    descriptions and states."""
+
+    def __init__(self, driver):
+        self.nodes = {node["nodeId"]: node for node in driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})
+                      ["nodes"] if not node.get("ignored")}
+
+    @staticmethod
+    def field(node, name):
+        found = node.get(name) or next((state["value"] for state in node.get("properties", [])
+                                        if state["name"] == name), {})
+        return found.get("value", "")
+
+    def find(self, role, name=None):
+        return [node for node in self.nodes.values()
+                if self.field(node, "role") == role and name in (None, self.field(node, "name"))]
+
+    def names(self, role, state=None):
+        return [self.field(node, "name") for node in self.find(role) if state is None or self.field(node, state)]
+
+    def text(self, node):
+        return self.field(node, "name") if self.field(node, "role") == "StaticText" else "".join(
+            self.text(self.nodes[child]) for child in node.get("childIds", []) if child in self.nodes)
+
+
+class PageForAScreenReader(unittest.TestCase):
+    def setUp(self):
+        server, self.browser = FolderServer(RELEASE), Browser(["--force-renderer-accessibility"])
+        self.addCleanup(server.close)
+        self.addCleanup(self.browser.close)
+        self.driver = self.browser.driver
+        self.driver.get(server.url)
+        self.window = WindowOnPage(self.browser)
+
+    def act(self, action):
+        if action in BUTTONS:
+            self.window.click(*BUTTONS[action])
+        elif action and action[0] == "press":
+            button = Tree(self.driver).find("button", action[1])[0]
+            element = self.driver.execute_cdp_cmd("DOM.resolveNode", {"backendNodeId": button["backendDOMNodeId"]})
+            self.driver.execute_cdp_cmd("Runtime.callFunctionOn", {
+                "objectId": element["object"]["objectId"], "functionDeclaration": "function() { this.click(); }"})
+        elif action:
+            self.window.click(*action)
+
+    def test_the_window_as_a_screen_reader_gets_it(self):
+        tree = wait_for(lambda: (tree := Tree(self.driver)).find("option") and tree, what="the window's controls")
+        self.assertEqual(tree.names("heading"), [TITLE])
+        self.assertEqual(tree.names("listbox"), [LIST_NAME])
+        self.assertEqual({tree.field(node, "name"): tree.field(node, "description") for node in tree.find("button")},
+                         DESCRIPTIONS)
+        self.assertEqual([(tree.field(node, "name"), tree.field(node, "multiline")) for node in tree.find("textbox")],
+                         [(TEXT_NAME, True)])
+        spoken = []
+        for step, action, options, selected, focused, text in STEPS:
+            with self.subTest(step):
+                self.act(action)
+                tree = wait_for(lambda: (tree := Tree(self.driver))
+                                and (options is None or tree.names("option") == options)
+                                and tree.names("option", "selected") == selected
+                                and any(tree.field(node, "focused") for node in tree.find(*focused))
+                                and tree.field(tree.find("textbox")[0], "value").startswith(text) and tree,
+                                timeout=10, what=f"the tree {step}")
+                if action == "Избери":
+                    # Each press adds a new line to a live region, which a
+                    # screen reader speaks, the same words again too.
+                    line = next(tree.nodes[child] for node in tree.nodes.values()
+                                if tree.field(node, "live") == "assertive" for child in node.get("childIds", []))
+                    spoken.append((tree.text(line).strip(), line["backendDOMNodeId"]))
+        self.assertEqual([words for words, _ in spoken], ["Избрана фирма: DHL"] * 2)
+        self.assertNotEqual(spoken[0][1], spoken[1][1], "the second press gave a screen reader nothing new")
+
+
+if __name__ == "__main__":
+    unittest.main(verbosity=2)

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <QPointF>
+
+class QAbstractItemView;
+
+// A list as a finger expects it: dragged, it scrolls, and flicked, it goes
+// on a little (Qt's scroller); tapped, it chooses the row under the finger,
+// as a click does. A touch on a list that is still moving only stops it. The
+// mouse and the keys work as before. Left to Qt, a finger would work as a
+// mouse and choose every row it moved over.
+class TouchScrolling : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TouchScrolling(QAbstractItemView *view);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    QAbstractItemView *m_view;
+    QPointF m_start;
+    bool m_tap = false;
+    bool m_moving = false;
+};
