@@ -51,13 +51,16 @@ unpack_qt_source() {
 # build_qt WHAT PREFIX OPTION... [-- CMAKE_OPTION...]
 # Configures the unpacked source with the common options and the given
 # ones, builds it, and installs it into PREFIX. Qt records a fixed prefix,
-# the folder of no builder, and the compiler writes no folder of the build's
-# into the libraries: the same recipe gives the same Qt wherever it is
-# built and kept. WHAT names the platform in messages.
+# the folder of no builder; the compiler writes no folder of the build's
+# into the libraries; and Qt's resources carry the time of Debian's source,
+# not of the build: the same recipe gives the same Qt whenever and wherever
+# it is built and kept. WHAT names the platform in messages.
 build_qt() {
     local what=$1 prefix=$2 version
     shift 2
     version=$(dpkg-query -W -f='${Version}' qt6-base-dev | sed 's/[+~-].*//')
+    SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$QT_WORK/src/debian/changelog" -S Timestamp)
+    export SOURCE_DATE_EPOCH
     mkdir "$QT_WORK/build"
     (cd "$QT_WORK/build" &&
         CFLAGS="-ffile-prefix-map=$QT_WORK/=" CXXFLAGS="-ffile-prefix-map=$QT_WORK/=" \
