@@ -48,13 +48,14 @@ unpack_qt_source() {
     done
 }
 
-# build_qt WHAT PREFIX OPTION... [-- CMAKE_OPTION...]
+# build_qt WHAT PREFIX OPTION... -- CMAKE_OPTION...
 # Configures the unpacked source with the common options and the given
-# ones, builds it, and installs it into PREFIX. Qt records a fixed prefix,
-# the folder of no builder; the compiler writes no folder of the build's
-# into the libraries; and Qt's resources carry the time of Debian's source,
-# not of the build: the same recipe gives the same Qt whenever and wherever
-# it is built and kept. WHAT names the platform in messages.
+# ones, the installed Linux Qt serving as host tools, builds it, and
+# installs it into PREFIX. Qt records a fixed prefix, the folder of no
+# builder; the compiler writes no folder of the build's into the libraries;
+# and Qt's resources carry the time of Debian's source, not of the build:
+# the same recipe gives the same Qt whenever and wherever it is built and
+# kept. WHAT names the platform in messages.
 build_qt() {
     local what=$1 prefix=$2 version
     shift 2
@@ -65,7 +66,8 @@ build_qt() {
     (cd "$QT_WORK/build" &&
         CFLAGS="-ffile-prefix-map=$QT_WORK/=" CXXFLAGS="-ffile-prefix-map=$QT_WORK/=" \
             ../src/configure -prefix "/usr/local/Qt-$version" -extprefix "$prefix" \
-            "${QT_COMMON_OPTIONS[@]}" "$@" >configure.log 2>&1) ||
+            "${QT_COMMON_OPTIONS[@]}" "$@" -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+            >configure.log 2>&1) ||
         { tail -40 "$QT_WORK/build/configure.log" >&2; fail "configuring Qt for $what failed (see above)"; }
     cmake --build "$QT_WORK/build" --parallel "$(nproc)" ||
         fail "building Qt for $what failed (see above)"
