@@ -1,10 +1,10 @@
 #include "mainform.h"
 
 #include "listrowdelegate.h"
-#include "touchscrolling.h"
 #include "loadlists.h"
 #include "runcommand.h"
 #include "runtimeerror.h"
+#include "touchscrolling.h"
 #include "widgetcontrols.h"
 
 #include <QImageReader>

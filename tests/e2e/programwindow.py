@@ -7,6 +7,8 @@ import tempfile
 from xsession import wait_for
 
 TITLE = "courier-firms.example.org"
+# The whole title, as a browser shows it for the page.
+WINDOW_TITLE = "https://courier-firms.example.org ИТ - списък на куриерски фирми"
 LIST_NAME = "Куриерски фирми"
 TEXT_NAME = "Задача и избрана фирма"
 # Centres of the buttons and of the list's first row, in the window.

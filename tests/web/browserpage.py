@@ -14,6 +14,7 @@ import time
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from selenium.webdriver.common.action_chains import ActionChains
+from xsession import wait_for
 
 # Root runs Chromium only without its sandbox; WebGL, which Qt draws with,
 # needs the software renderer on a machine without a GPU; this machine
@@ -135,7 +136,6 @@ class WindowOnPage:
     click and look at."""
 
     def __init__(self, browser, timeout=60):
-        from xsession import wait_for
         self.browser = browser
         self.scale = browser.driver.execute_script("return devicePixelRatio * visualViewport.scale")
         self.origin = wait_for(lambda: self.screenshot().window_origin(self.scale), timeout=timeout,

@@ -13,11 +13,10 @@ import unittest
 from collections import Counter
 
 from browserpage import Browser, FolderServer, WindowOnPage
-from programwindow import BUTTONS, COLOURS, FIRST_ROW
+from programwindow import BUTTONS, COLOURS, FIRST_ROW, WINDOW_TITLE
 from xsession import wait_for
 
 RELEASE = sys.argv.pop(1)
-TITLE = "https://courier-firms.example.org ИТ - списък на куриерски фирми"
 WINDOW = (461, 345)
 # The insides of the display list and the text box: x, y, width, height.
 LIST, TEXT = (18, 50, 143, 95), (10, 194, 431, 117)
@@ -46,7 +45,7 @@ class PageInChromium(unittest.TestCase):
         for device, metrics in DEVICES.items():
             with self.subTest(device):
                 self.open(device=metrics)
-                self.assertEqual(self.driver.title, TITLE)
+                self.assertEqual(self.driver.title, WINDOW_TITLE)
                 window = WindowOnPage(self.browser)
                 shot = window.screenshot()
                 right, bottom = window.at(*WINDOW)

@@ -9,11 +9,10 @@ import unittest
 
 from browserpage import Browser, FolderServer, WindowOnPage
 from programwindow import (ALPHABETICAL, BUTTONS, BY_LENGTH, FIRST_ROW, LIST_NAME, TASK_START, TEXT_NAME,
-                           USER_ORDER)
+                           USER_ORDER, WINDOW_TITLE)
 from xsession import wait_for
 
 RELEASE = sys.argv.pop(1)
-TITLE = "https://courier-firms.example.org ИТ - списък на куриерски фирми"
 DESCRIPTIONS = {"Азбучно": "Показва фирмите по азбучен ред", "Дължина": "Показва фирмите по дължина на името",
                 "Избери": "Записва избраната фирма в текстовото поле",
                 "Изчисти": "Изчиства текстовото поле и връща реда, в който фирмите са въведени"}
@@ -78,7 +77,7 @@ class PageForAScreenReader(unittest.TestCase):
 
     def test_the_window_as_a_screen_reader_gets_it(self):
         tree = wait_for(lambda: (tree := Tree(self.driver)).find("option") and tree, what="the window's controls")
-        self.assertEqual(tree.names("heading"), [TITLE])
+        self.assertEqual(tree.names("heading"), [WINDOW_TITLE])
         self.assertEqual(tree.names("listbox"), [LIST_NAME])
         self.assertEqual({tree.field(node, "name"): tree.field(node, "description") for node in tree.find("button")},
                          DESCRIPTIONS)
