@@ -1,6 +1,6 @@
 #include "accessibility.h"
 
-#include "accessiblepage.h"
+#include "accessiblepage_browser.h"
 
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>

@@ -1,6 +1,6 @@
 #include "announce.h"
 
-#include "accessiblepage.h"
+#include "accessiblepage_browser.h"
 
 // The page's live region speaks the message.
 void announce(const QString &message)

@@ -1,4 +1,4 @@
-#include "accessiblepage.h"
+#include "accessiblepage_browser.h"
 
 #include <QAbstractItemView>
 #include <QApplication>
