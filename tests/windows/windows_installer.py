@@ -5,45 +5,23 @@ makes it): a silent install, --version, the window and a click, closing, uninsta
 import os
 import subprocess
 import sys
-import tempfile
 import unittest
 
-from programwindow import BUTTONS, COLOURS, close_window, find_window, pixel, window_geometry
-from xsession import XSession, wait_for
+from programwindow import BUTTONS, COLOURS, find_window, pixel
+from winetest import WineTest
+from xsession import wait_for
 
 INSTALLER = sys.argv.pop(1)
 NAME = "Куриерски фирми"
 ENTRY = r"HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\courier-firms"
 
 
-class InstalledOnWindows(unittest.TestCase):
-    def setUp(self):
-        self.folder = self.enterContext(tempfile.TemporaryDirectory())
-        self.drive = os.path.join(self.folder, "wine", "drive_c")
-        subprocess.run([os.environ["WINE_PREFIX_SCRIPT"], os.path.dirname(self.drive)], check=True)
-        self.session = self.enterContext(XSession())
-        # Bulgarian regional settings; UTF-8 file names keep the shortcut's Cyrillic name.
-        env = {key: value for key, value in self.session.environment().items() if key[:3] != "LC_"}
-        self.env = dict(env, WINEPREFIX=os.path.dirname(self.drive), WINEDEBUG="-all",
-                        LANG="bg_BG.UTF-8", LC_CTYPE="C.UTF-8")
-        self.addCleanup(subprocess.run, ["wineserver", "--kill"], env=self.env)
-
-    def wine(self, *command):
-        """Runs a Windows program, and all it starts, to the end."""
-        result = subprocess.run(["wine", *command], env=self.env, capture_output=True, timeout=120)
-        subprocess.run(["wineserver", "--wait"], env=self.env, check=True, timeout=60)
-        return result.returncode
-
+class InstalledOnWindows(WineTest):
     def uninstall_entry(self):
         if self.wine("reg", "export", ENTRY, r"C:\entry.reg", "/y") != 0:
             return ""
         with open(os.path.join(self.drive, "entry.reg"), encoding="utf-16") as entry:
             return entry.read()
-
-    def screenshot(self):
-        shot = os.path.join(self.folder, "window.png")
-        self.session.run("import", "-window", "root", shot)
-        return shot
 
     def test_install_use_and_uninstall(self):
         folder = os.path.join(self.drive, "Program Files", "Courier Firms")
@@ -69,10 +47,9 @@ class InstalledOnWindows(unittest.TestCase):
         self.session.run("xdotool", "windowfocus", "--sync", box, "key", "Return")
         self.assertEqual(process.wait(30), 0)
 
-        process = self.session.start(["wine", program], extra_env=self.env)
-        window = wait_for(lambda: process.poll() is None and find_window(self.session), timeout=60)
-        (left, top), size = window_geometry(self.session, window)
-        self.assertEqual(size, (461, 345))
+        self.start(program)
+        left, top = self.origin
+        self.assertEqual(self.size, (461, 345))
         def colours(shot):
             return {(x, y): pixel(shot, left + x, top + y) for x, y in COLOURS}
 
@@ -81,11 +58,9 @@ class InstalledOnWindows(unittest.TestCase):
                                    "-format", "%#", "info:"], capture_output=True).stdout
         wait_for(lambda: colours(self.screenshot()) == COLOURS, what=f"the colours {COLOURS}")
         before = rows()
-        x, y = BUTTONS["Азбучно"]
-        self.session.run("xdotool", "mousemove", str(left + x), str(top + y), "click", "1")
+        self.click(*BUTTONS["Азбучно"])
         wait_for(lambda: rows() != before, what="the list in alphabetical order")
-        close_window(self.session, window)
-        self.assertEqual(process.wait(30), 0)
+        self.assertEqual(self.close(), 0)
 
         self.assertEqual(self.wine(os.path.join(folder, "Uninstall.exe"), "/S"), 0)
         self.assertFalse(os.path.exists(folder) or os.path.exists(menu))
