@@ -9,6 +9,9 @@
 #include <QApplication>
 #include <QFont>
 #include <QMessageBox>
+#include <QTimer>
+
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -29,15 +32,23 @@ int main(int argc, char *argv[])
     provideWindowFont();
     QApplication::setFont(QFont(u"Times New Roman"_s, 12));
 
-    MainForm form(Catalogue());
-    // An error in the logic ends the program once the user has read what it was.
-    QObject::connect(&form, &MainForm::failed, &form, [&form](const QString &message) {
-        QMessageBox::critical(&form, form.windowTitle(), message);
-        QApplication::exit(EXIT_FAILURE);
+    // The window is built, then shown, each once the event loop runs and in
+    // a pass of it of its own: in a browser each is a task of its own, and
+    // the page paints and answers between them.
+    std::unique_ptr<MainForm> form;
+    QTimer::singleShot(0, app.get(), [&form] {
+        form = std::make_unique<MainForm>(Catalogue());
+        // An error in the logic ends the program once the user has read what it was.
+        QObject::connect(form.get(), &MainForm::failed, form.get(), [&form](const QString &message) {
+            QMessageBox::critical(form.get(), form->windowTitle(), message);
+            QApplication::exit(EXIT_FAILURE);
+        });
+        if (!form->Load())
+            return;
+        // A browser's screen readers read the window but draw nothing: their
+        // page waits until the window is on screen, as the form's sorting does.
+        form->afterFirstShown({[&form] { provideAccessibility(form.get()); }});
+        QTimer::singleShot(0, form.get(), &QWidget::show);
     });
-    if (!form.Load())
-        return EXIT_FAILURE;
-    provideAccessibility(&form);
-    form.show();
     return QApplication::exec();
 }

@@ -122,3 +122,8 @@ WINDOWS_PACKAGES=(cmake ninja-build dpkg-dev patch perl qt6-base-dev qt6-base-de
 WEB_PACKAGES=(cmake ninja-build dpkg-dev patch perl qt6-base-dev qt6-base-dev-tools
     emscripten nodejs qt6-translations-l10n fonts-liberation2 librsvg2-bin
     chromium chromium-driver python3-selenium imagemagick python3)
+
+# What the web benchmark needs on top: brotli, to count a first visit's
+# bytes as a server sends them, and a DevTools connection to the browser,
+# for its trace.
+WEB_BENCH_PACKAGES=(python3-brotli python3-websocket)

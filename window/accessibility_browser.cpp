@@ -2,15 +2,23 @@
 
 #include "accessiblepage_browser.h"
 
+#include <QPointer>
+#include <QTimer>
 #include <QtGui/private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
+
+#include <emscripten/html5.h>
+
+namespace {
+
+QPointer<QWidget> windowToRead;
 
 // Qt's controls report their changes only while a screen reader listens, and
 // in a browser Qt 6.4 has none to wait for: it is told that one listens, and
 // every change it reports goes to the page. (Qt 6.5 brings its own bridge to
 // the browser, and this file then goes.)
-void provideAccessibility(QWidget *window)
+void buildPage(QWidget *window)
 {
     new AccessiblePage(window);
     QAccessible::installUpdateHandler([](QAccessibleEvent *) {
@@ -18,4 +26,19 @@ void provideAccessibility(QWidget *window)
             page->scheduleUpdate();
     });
     QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+}
+
+} // namespace
+
+// The page is built in a task after the browser's next frame, in which Qt
+// draws the window: the window shows first, and a screen reader finds it a
+// frame later.
+void provideAccessibility(QWidget *window)
+{
+    windowToRead = window;
+    emscripten_request_animation_frame([](double, void *) -> EM_BOOL {
+        if (QWidget *window = windowToRead)
+            QTimer::singleShot(0, window, [window] { buildPage(window); });
+        return EM_FALSE;
+    }, nullptr);
 }

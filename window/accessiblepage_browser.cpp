@@ -64,9 +64,16 @@ AccessiblePage::AccessiblePage(QWidget *window)
     , m_announcement(newElement("div", nullptr, "announcement"))
     , m_lastAnnouncement(newElement("div", nullptr, "last-announcement"))
 {
-    // Kept out of the canvas's own editing, which Qt turns on for the
-    // clipboard; nothing inside a canvas is drawn.
-    m_root.set("contentEditable", std::string("false"));
+    // Qt makes the canvas an editor, which a screen reader announces, so as
+    // to hear the clipboard's keys; a browser sends them to the canvas that
+    // has the focus all the same, and it keeps the focus as a control of the
+    // page. Qt's own text input on a phone, out of sight, takes the on-screen
+    // keyboard's typing for the program: a screen reader calls it that.
+    m_canvas.set("tabIndex", 0);
+    m_canvas.set("contentEditable", std::string("false"));
+    const val input = m_document.call<val>("querySelector", std::string("body > input"));
+    if (!input.isNull())
+        setAttribute(input, "aria-label", "Писане в програмата");
     for (val region : {m_announcement, m_lastAnnouncement})
         region.call<void>("setAttribute", std::string("aria-live"), std::string("assertive"));
     m_root.call<void>("append", m_heading, m_controls, m_announcement, m_lastAnnouncement);

@@ -47,6 +47,10 @@ MainForm::MainForm(const QStringList &catalogue, QWidget *parent)
 
     m_controls = std::make_unique<WidgetControls>(ui, catalogue);
 
+    // Sorting loads the collation tables, which showing the window does not
+    // need: the sorted lists are put in order once it is on screen.
+    afterFirstShown({[this] { controls().sortNewItems(); }});
+
     // The native window exists from here on, so that the form can watch for
     // its first appearance on screen (see eventFilter).
     create();
@@ -71,15 +75,28 @@ const FormControls &MainForm::controls() const
     return m_controls->controls();
 }
 
+void MainForm::afterFirstShown(const QList<std::function<void()>> &jobs)
+{
+    m_afterFirstShown.append(jobs);
+}
+
 bool MainForm::eventFilter(QObject *watched, QEvent *event)
 {
-    // Sorting loads the collation tables, which showing the window does not
-    // need: the sorted lists are put in order once it is on screen.
     if (event->type() == QEvent::Expose && windowHandle()->isExposed()) {
         watched->removeEventFilter(this);
-        QMetaObject::invokeMethod(this, [this] { controls().sortNewItems(); }, Qt::QueuedConnection);
+        runNextJobLater();
     }
     return false;
+}
+
+void MainForm::runNextJobLater()
+{
+    if (m_afterFirstShown.isEmpty())
+        return;
+    QMetaObject::invokeMethod(this, [this] {
+        m_afterFirstShown.takeFirst()();
+        runNextJobLater();
+    }, Qt::QueuedConnection);
 }
 
 void MainForm::Click(int index)

@@ -4,9 +4,11 @@
 
 #include "integer.h"
 
+#include <QList>
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class FormControls;
@@ -31,6 +33,11 @@ public:
     // The lists and text boxes as the logic sees them.
     const FormControls &controls() const;
 
+    // Runs each job, in order, once the window is first on screen, each in a
+    // pass of the event loop of its own: a browser paints and answers
+    // between them.
+    void afterFirstShown(const QList<std::function<void()>> &jobs);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -40,7 +47,9 @@ signals:
 
 private:
     void Click(int index);
+    void runNextJobLater();
 
     Ui::MainForm ui;
     std::unique_ptr<WidgetControls> m_controls;
+    QList<std::function<void()>> m_afterFirstShown;
 };

@@ -1,29 +1,161 @@
 #!/usr/bin/python3
-"""The web release's start-up and download size.
+"""Two web releases side by side, a baseline and a new one, measured in turns
+in one run, each figure the median of its rounds with the new release's over
+the baseline's:
 
-Start-up: from starting a fresh headless Chromium on the page, served on
-127.0.0.1, until a screenshot shows the window's colours at their places,
-against a plain HTML page of the same colours at the same places in the same
-browser; started in turns, the medians and their ratio printed. Visits: a
-new browser's first visit over an emulated 20 Mbit/s link, from asking for
-the page until the window is painted, against its second visit, which the
-service worker serves from what it kept. Size: every file of the release
-folder, raw and compressed with gzip -9.
+- the bytes of a first visit: every file the page fetches (the service
+  worker's list, and the worker), as a server sends it to a browser that
+  takes brotli, and to one that takes gzip only: the file's precompressed
+  sibling (.br, .gz) where the release has one, otherwise the file
+  compressed (brotli -q 11, gzip -9) or as it is, whichever is smaller;
+- the painted window on a first visit, in an already running Chromium with a
+  new profile, so a cold cache and no service worker, from asking for the
+  page until a screenshot shows the window's colours at their places: served
+  on 127.0.0.1 as above, and over an emulated 5 Mbit/s link;
+- the second visit over that link, from the service worker's copy;
+- the page's main thread from asking for the page until the window is
+  painted, from Chromium's trace: its longest task at this machine's speed,
+  and with the CPU slowed 4 times, as on a mid-range phone, the time each
+  task ran beyond 50 ms, summed (the time the page could not answer a
+  touch); and each release's tasks over 50 ms, with what they ran;
+- a fresh Chromium started on the page until it is painted, against the same
+  for a plain HTML page of the same colours at the same places (plain.html).
 
-    bench/web/pageload.py RELEASE-FOLDER [ROUNDS]
+    bench/web/pageload.py BASELINE-RELEASE NEW-RELEASE [ROUNDS]
 """
 
+import email.utils
 import gzip
+import itertools
+import json
+import mimetypes
 import os
+import re
 import statistics
 import sys
 import time
+import urllib.request
+
+import brotli
+import websocket
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path[:0] = [os.path.join(HERE, "../../tests/web"), os.path.join(HERE, "../../tests/e2e")]
 
-from browserpage import Browser, FolderServer, Screenshot  # noqa: E402
+from browserpage import Browser, FolderServer, QuietHandler, Screenshot  # noqa: E402
 from programwindow import COLOURS  # noqa: E402
+
+ENCODINGS = {"br": (".br", lambda data: brotli.compress(data, quality=11)),
+             "gzip": (".gz", lambda data: gzip.compress(data, 9, mtime=0))}
+LINK = 5e6 / 8
+LONG_TASK = 0.050
+
+
+def fetched_files(release):
+    """The files a first visit fetches: the page's and its worker's."""
+    with open(os.path.join(release, "service-worker.js"), encoding="utf-8") as worker:
+        return re.findall(r'^  "([^"]+)": "[0-9a-f]{64}",$', worker.read(), re.MULTILINE) + ["service-worker.js"]
+
+
+def as_sent(release):
+    """Each fetched file as a server sends it: {name: {encoding: bytes}},
+    with None for the file as it is."""
+    sent = {}
+    for name in fetched_files(release):
+        with open(os.path.join(release, name), "rb") as file:
+            data = file.read()
+        sent[name] = {None: data}
+        for encoding, (suffix, compress) in ENCODINGS.items():
+            try:
+                with open(os.path.join(release, name + suffix), "rb") as file:
+                    sent[name][encoding] = file.read()
+            except FileNotFoundError:
+                packed = compress(data)
+                sent[name][encoding] = packed if len(packed) < len(data) else None
+    return sent
+
+
+class CompressingHandler(QuietHandler):
+    """Serves the release as a server that compresses does: brotli where the
+    browser takes it, else gzip; the page revalidates with If-Modified-Since."""
+
+    def do_GET(self):
+        name = self.path.split("?")[0].lstrip("/") or "index.html"
+        files = self.server.files.get(name)
+        if files is None:
+            return super().do_GET()
+        modified = email.utils.formatdate(self.server.started, usegmt=True)
+        if self.headers.get("If-Modified-Since") == modified:
+            self.send_response(304)
+            self.end_headers()
+            return
+        taken = [part.split(";")[0].strip() for part in self.headers.get("Accept-Encoding", "").split(",")]
+        encoding = next((encoding for encoding in ENCODINGS if encoding in taken and files[encoding]), None)
+        body = files[encoding]
+        self.send_response(200)
+        self.send_header("Content-Type", mimetypes.guess_type(name)[0] or "application/octet-stream")
+        if encoding:
+            self.send_header("Content-Encoding", encoding)
+        self.send_header("Content-Length", str(len(body)))
+        self.send_header("Vary", "Accept-Encoding")
+        self.send_header("Cache-Control", "no-cache")
+        self.send_header("Last-Modified", modified)
+        self.end_headers()
+        self.wfile.write(body)
+
+
+class ReleaseServer(FolderServer):
+    def __init__(self, release, files):
+        self.files, self.started = files, time.time()
+        super().__init__(release, CompressingHandler)
+
+
+class MainThreadTrace:
+    """Chromium's trace of a Browser's pages, over the DevTools protocol."""
+
+    CATEGORIES = ["toplevel", "devtools.timeline", "disabled-by-default-devtools.timeline", "v8.execute"]
+
+    def __init__(self, browser):
+        address = browser.driver.capabilities["goog:chromeOptions"]["debuggerAddress"]
+        with urllib.request.urlopen(f"http://{address}/json/version") as version:
+            self.socket = websocket.create_connection(json.load(version)["webSocketDebuggerUrl"],
+                                                      suppress_origin=True)
+        self.ids = itertools.count(1)
+        self.call("Tracing.start", {"traceConfig": {"includedCategories": self.CATEGORIES},
+                                    "transferMode": "ReportEvents"})
+
+    def call(self, method, params=None):
+        sent = next(self.ids)
+        self.socket.send(json.dumps({"id": sent, "method": method, "params": params or {}}))
+        while json.loads(self.socket.recv()).get("id") != sent:
+            pass
+
+    def tasks(self, url, start, end):
+        """The tasks of url's main thread from start until end (time.monotonic(),
+        which is the trace's clock): [(seconds, what ran longest in it)]."""
+        self.socket.send(json.dumps({"id": next(self.ids), "method": "Tracing.end"}))
+        events = []
+        while (message := json.loads(self.socket.recv())).get("method") != "Tracing.tracingComplete":
+            if message.get("method") == "Tracing.dataCollected":
+                events += message["params"]["value"]
+        self.socket.close()
+        pages = {event["pid"] for event in events if event["name"] == "ParseHTML"
+                 and event.get("args", {}).get("beginData", {}).get("url", "").startswith(url)}
+        threads = {(event["pid"], event["tid"]) for event in events if event["name"] == "thread_name"
+                   and event["pid"] in pages and event["args"]["name"] == "CrRendererMain"}
+        ran = [event for event in events if event.get("ph") == "X" and (event["pid"], event["tid"]) in threads]
+        tasks = []
+        for task in ran:
+            if task["name"] == "RunTask" and start * 1e6 <= task["ts"] <= end * 1e6:
+                inside = [event for event in ran if event["tid"] == task["tid"] and event["name"] not in
+                          ("RunTask", "ThreadControllerImpl::RunTask")
+                          and task["ts"] <= event["ts"] < task["ts"] + task["dur"]]
+                longest = max(inside, key=lambda event: event.get("dur", 0), default={"name": "?"})
+                data = longest.get("args", {}).get("data")
+                what = longest["name"] + (f" {data['functionName']}" if isinstance(data, dict)
+                                          and data.get("functionName") else "")
+                tasks.append((task["dur"] / 1e6, what))
+        return tasks
 
 
 def painted(shot):
@@ -42,7 +174,8 @@ def painted_after(browser, url, start):
             raise RuntimeError(f"nothing painted at {url} within a minute")
 
 
-def seconds_to_window(url):
+def fresh_start(url):
+    """A new Chromium started on url: seconds until it is painted."""
     start = time.monotonic()
     browser = Browser()
     try:
@@ -51,51 +184,83 @@ def seconds_to_window(url):
         browser.close()
 
 
-def first_and_second_visit(url):
+def first_visit(url, link=False, slower=1, trace=False):
+    """A first visit in a running Chromium: seconds to the painted window,
+    then the second visit's over the same link, or the main thread's tasks."""
     browser = Browser()
     try:
-        link = 20e6 / 8
-        browser.driver.execute_cdp_cmd("Network.enable", {})
-        browser.driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
-            "offline": False, "latency": 20, "downloadThroughput": link, "uploadThroughput": link})
-        first = painted_after(browser, url, time.monotonic())
-        browser.driver.execute_async_script("navigator.serviceWorker.ready.then(arguments[0])")
-        browser.driver.get("about:blank")
+        driver = browser.driver
+        driver.get("about:blank")
+        if link:
+            driver.execute_cdp_cmd("Network.enable", {})
+            driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
+                "offline": False, "latency": 20, "downloadThroughput": LINK, "uploadThroughput": LINK})
+        driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": slower})
+        tracer = MainThreadTrace(browser) if trace else None
+        start = time.monotonic()
+        first = painted_after(browser, url, start)
+        if tracer:
+            return tracer.tasks(url, start, start + first)
+        if not link:
+            return first
+        driver.execute_async_script("navigator.serviceWorker.ready.then(arguments[0])")
+        driver.get("about:blank")
         return first, painted_after(browser, url, time.monotonic())
     finally:
         browser.close()
 
 
 def main():
-    release = sys.argv[1]
-    rounds = int(sys.argv[2]) if len(sys.argv) > 2 else 10
+    releases = {"baseline": sys.argv[1], "new": sys.argv[2]}
+    rounds = int(sys.argv[3]) if len(sys.argv) > 3 else 3
+    sent = {which: as_sent(release) for which, release in releases.items()}
 
-    print(f"{'file':<28}{'bytes':>12}{'gzip -9':>12}")
-    total = total_gzip = 0
-    for name in sorted(os.listdir(release)):
-        with open(os.path.join(release, name), "rb") as file:
-            data = file.read()
-        packed = len(gzip.compress(data, 9))
-        total, total_gzip = total + len(data), total_gzip + packed
-        print(f"{name:<28}{len(data):>12,}{packed:>12,}")
-    print(f"{'all':<28}{total:>12,}{total_gzip:>12,}  ({total_gzip / 2**20:.2f} MiB compressed)")
+    print(f"{'bytes sent':<28}" + "".join(f"{which + ' ' + encoding:>18}" for which in releases
+                                          for encoding in ENCODINGS))
+    names = sorted(set(sent["baseline"]) | set(sent["new"]))
+    totals = {(which, encoding): 0 for which in releases for encoding in ENCODINGS}
+    for name in names:
+        row = f"{name:<28}"
+        for which in releases:
+            for encoding in ENCODINGS:
+                files = sent[which].get(name)
+                size = len(files[encoding] or files[None]) if files else 0
+                totals[which, encoding] += size
+                row += f"{size:>18,}" if files else f"{'-':>18}"
+        print(row)
+    print(f"{'first visit':<28}" + "".join(f"{totals[key] / 2**20:>14.2f} MiB" for key in totals))
 
-    program, plain = FolderServer(release), FolderServer(HERE)
-    times = {"program": [], "plain page": []}
+    servers = {which: ReleaseServer(release, sent[which]) for which, release in releases.items()}
+    plain = FolderServer(HERE)
+    figures = {which: {} for which in releases}
+    longest_tasks = {}
     for _ in range(rounds):
-        times["program"].append(seconds_to_window(program.url))
-        times["plain page"].append(seconds_to_window(plain.url + "plain.html"))
-    visits = [first_and_second_visit(program.url) for _ in range(rounds)]
-    program.close()
-    plain.close()
-    medians = {name: statistics.median(values) for name, values in times.items()}
-    for name, median in medians.items():
-        print(f"{name}: median {median:.3f} s to the painted window over {rounds} starts "
-              f"(best {min(times[name]):.3f} s)")
-    print(f"program / plain page: {medians['program'] / medians['plain page']:.2f}")
-    first, second = (statistics.median(visit) for visit in zip(*visits))
-    print(f"first visit over 20 Mbit/s: median {first:.3f} s; second visit, from the service "
-          f"worker's cache: median {second:.3f} s; second / first: {second / first:.2f}")
+        plain_start = fresh_start(plain.url + "plain.html")
+        for which, server in servers.items():
+            results = figures[which]
+            results.setdefault("painted window, local (s)", []).append(first_visit(server.url))
+            first, second = first_visit(server.url, link=True)
+            results.setdefault("painted window, 5 Mbit/s (s)", []).append(first)
+            results.setdefault("second visit, 5 Mbit/s (s)", []).append(second)
+            tasks = first_visit(server.url, trace=True)
+            results.setdefault("longest task (ms)", []).append(1000 * max(seconds for seconds, _ in tasks))
+            longest_tasks[which] = tasks
+            slowed = first_visit(server.url, slower=4, trace=True)
+            results.setdefault("CPU 4x: sum over 50 ms (ms)", []).append(
+                1000 * sum(max(0, seconds - LONG_TASK) for seconds, _ in slowed))
+            results.setdefault("fresh browser / plain page", []).append(fresh_start(server.url) / plain_start)
+    for server in [*servers.values(), plain]:
+        server.close()
+
+    print(f"\nmedian of {rounds} rounds{'':<16}{'baseline':>12}{'new':>12}{'new/baseline':>14}")
+    for figure in figures["baseline"]:
+        baseline, new = (statistics.median(figures[which][figure]) for which in releases)
+        print(f"{figure:<40}{baseline:>12.2f}{new:>12.2f}{new / baseline:>14.2f}")
+    for which, tasks in longest_tasks.items():
+        print(f"\n{which}: the main thread's tasks over 50 ms until the window is painted, last round")
+        for seconds, what in sorted(tasks, reverse=True):
+            if seconds > LONG_TASK:
+                print(f"  {1000 * seconds:7.0f} ms  {what}")
 
 
 if __name__ == "__main__":

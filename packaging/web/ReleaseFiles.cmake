@@ -3,6 +3,7 @@
 # service-worker.js, which keeps every file of the release and must know
 # their names and contents.
 #   cmake -D WINDOW_TITLE=... -D WINDOW_WIDTH=... -D WINDOW_HEIGHT=... -D WINDOW_COLOUR=...
+#         -D PROJECT_DESCRIPTION=...
 #         -D PAGE=index.html.in -D WORKER=service-worker.js.in -D OUTPUT_DIR=<dir>
 #         -D FILES=<the release's other files> -P ReleaseFiles.cmake
 

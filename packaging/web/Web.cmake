@@ -53,7 +53,8 @@ set(release_files ${program_files} ${own_files})
 add_custom_command(OUTPUT ${web}/index.html ${web}/service-worker.js
     COMMAND ${CMAKE_COMMAND}
         -D "WINDOW_TITLE=${WINDOW_TITLE}" -D WINDOW_WIDTH=${WINDOW_WIDTH} -D WINDOW_HEIGHT=${WINDOW_HEIGHT}
-        -D WINDOW_COLOUR=${WINDOW_COLOUR} -D PAGE=${CMAKE_CURRENT_SOURCE_DIR}/web/index.html.in
+        -D WINDOW_COLOUR=${WINDOW_COLOUR} -D "PROJECT_DESCRIPTION=${PROJECT_DESCRIPTION}"
+        -D PAGE=${CMAKE_CURRENT_SOURCE_DIR}/web/index.html.in
         -D WORKER=${CMAKE_CURRENT_SOURCE_DIR}/web/service-worker.js.in -D OUTPUT_DIR=${web}
         -D "FILES=${release_files}"
         -P ${CMAKE_CURRENT_SOURCE_DIR}/web/ReleaseFiles.cmake

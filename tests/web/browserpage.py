@@ -38,8 +38,8 @@ class QuietHandler(http.server.SimpleHTTPRequestHandler):
 class FolderServer(http.server.ThreadingHTTPServer):
     """Serves a folder over HTTP on a free port of 127.0.0.1, from a thread."""
 
-    def __init__(self, folder):
-        super().__init__(("127.0.0.1", 0), functools.partial(QuietHandler, directory=folder))
+    def __init__(self, folder, handler=QuietHandler):
+        super().__init__(("127.0.0.1", 0), functools.partial(handler, directory=folder))
         self.failures = []
         threading.Thread(target=self.serve_forever, daemon=True).start()
         self.url = f"http://127.0.0.1:{self.server_address[1]}/"

@@ -3,7 +3,8 @@
 and uses it as a person would, with the mouse on a desktop and with a finger
 on a phone and a tablet: waits for the window, checks that all of it is on
 the screen, its title and colours, presses Дължина and sees the list change,
-then a row and Избери and sees the text box answer. Then the page as an app:
+then a row and Избери and sees the text box answer; and that the page
+sums itself up in Bulgarian for a link to it. Then the page as an app:
 installable, and opening again with the server stopped; and what a browser
 without WebGL is told. No request of the page may fail."""
 
@@ -46,6 +47,8 @@ class PageInChromium(unittest.TestCase):
             with self.subTest(device):
                 self.open(device=metrics)
                 self.assertEqual(self.driver.title, WINDOW_TITLE)
+                self.assertRegex(self.driver.find_element("css selector", "meta[name=description]")
+                                 .get_attribute("content"), "^[А-Я][а-я]+ ", "the page's summary, in Bulgarian")
                 window = WindowOnPage(self.browser)
                 shot = window.screenshot()
                 right, bottom = window.at(*WINDOW)

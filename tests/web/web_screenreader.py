@@ -2,7 +2,7 @@
 """Reads the page as a screen reader gets it, Chromium's accessibility tree
 through its DevTools protocol, at each step of a session: the mouse on the
 window, then a button pressed through the tree, as a screen reader presses
-it."""
+it; and what it finds around the window on a desktop and on a phone."""
 
 import sys
 import unittest
@@ -16,6 +16,8 @@ RELEASE = sys.argv.pop(1)
 DESCRIPTIONS = {"Азбучно": "Показва фирмите по азбучен ред", "Дължина": "Показва фирмите по дължина на името",
                 "Избери": "Записва избраната фирма в текстовото поле",
                 "Изчисти": "Изчиства текстовото поле и връща реда, в който фирмите са въведени"}
+# The roles a screen reader lists for a page: its landmarks, and its boxes to type in.
+LISTED_ROLES = {"textbox", "banner", "complementary", "contentinfo", "form", "main", "navigation", "region", "search"}
 # Each step: a click on a button or a point of the window, or a button
 # pressed through the tree; then the options in order (None: as before),
 # the selected ones, the node with the focus, and how the text box starts.
@@ -27,6 +29,14 @@ STEPS = [
     ("Избери clicked again", "Избери", None, ["DHL"], ("button", "Избери"), "Избрана фирма: DHL\n"),
     ("Азбучно pressed through the tree", ("press", "Азбучно"), ALPHABETICAL, [], ("button", "Избери"), "Избрана"),
 ]
+# Those nodes (LISTED_ROLES), as (role, name),, on a desktop and
+# on a phone whose platform reports Linux, as Android's do: there Qt adds a
+# text input of its own for the on-screen keyboard.
+PHONE = {"userAgent": "Mozilla/5.0 (Linux; Android 13; Pixel 7) AppleWebKit/537.36 (KHTML, like Gecko) "
+                      "Chrome/120.0 Mobile Safari/537.36", "platform": "Linux armv8l"}
+AROUND_THE_WINDOW = [("desktop", None, [("main", ""), ("textbox", TEXT_NAME)]),
+                     ("phone", (360, 740, 3),
+                      [("main", ""), ("textbox", TEXT_NAME), ("textbox", "Писане в програмата")])]
 
 
 class Tree:
@@ -34,8 +44,9 @@ class Tree:
     descriptions and states."""
 
     def __init__(self, driver):
-        self.nodes = {node["nodeId"]: node for node in driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})
-                      ["nodes"] if not node.get("ignored")}
+        self.every = {node["nodeId"]: node
+                      for node in driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]}
+        self.nodes = {id: node for id, node in self.every.items() if not node.get("ignored")}
 
     @staticmethod
     def field(node, name):
@@ -56,11 +67,13 @@ class Tree:
 
 
 class PageForAScreenReader(unittest.TestCase):
-    def setUp(self):
-        server, self.browser = FolderServer(RELEASE), Browser(["--force-renderer-accessibility"])
+    def open(self, device=None):
+        server, self.browser = FolderServer(RELEASE), Browser(["--force-renderer-accessibility"], device)
         self.addCleanup(server.close)
         self.addCleanup(self.browser.close)
         self.driver = self.browser.driver
+        if device:
+            self.driver.execute_cdp_cmd("Emulation.setUserAgentOverride", PHONE)
         self.driver.get(server.url)
         self.window = WindowOnPage(self.browser)
 
@@ -76,6 +89,7 @@ class PageForAScreenReader(unittest.TestCase):
             self.window.click(*action)
 
     def test_the_window_as_a_screen_reader_gets_it(self):
+        self.open()
         tree = wait_for(lambda: (tree := Tree(self.driver)).find("option") and tree, what="the window's controls")
         self.assertEqual(tree.names("heading"), [WINDOW_TITLE])
         self.assertEqual(tree.names("listbox"), [LIST_NAME])
@@ -101,6 +115,21 @@ class PageForAScreenReader(unittest.TestCase):
                     spoken.append((tree.text(line).strip(), line["backendDOMNodeId"]))
         self.assertEqual([words for words, _ in spoken], ["Избрана фирма: DHL"] * 2)
         self.assertNotEqual(spoken[0][1], spoken[1][1], "the second press gave a screen reader nothing new")
+
+    def test_around_the_window(self):
+        for device, metrics, found in AROUND_THE_WINDOW:
+            with self.subTest(device):
+                self.open(metrics)
+                tree = wait_for(lambda: (tree := Tree(self.driver)).find("heading") and tree, what="the window")
+                # A text field's own editing area inside it counts with the field.
+                listed = [node for node in tree.nodes.values()
+                          if (tree.field(node, "editable") or tree.field(node, "role") in LISTED_ROLES)
+                          and tree.field(tree.every.get(node.get("parentId"), {}), "role") != "textbox"]
+                self.assertEqual(sorted((tree.field(node, "role"), tree.field(node, "name")) for node in listed), found)
+                node, around = tree.find("heading", WINDOW_TITLE)[0], []
+                while node := tree.every.get(node.get("parentId")):
+                    around.append(tree.field(node, "role"))
+                self.assertIn("main", around, "the window is outside the page's main landmark")
 
 
 if __name__ == "__main__":
