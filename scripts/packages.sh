@@ -122,3 +122,5 @@ WINDOWS_PACKAGES=(cmake ninja-build dpkg-dev patch perl qt6-base-dev qt6-base-de
 WEB_PACKAGES=(cmake ninja-build dpkg-dev patch perl qt6-base-dev qt6-base-dev-tools
     emscripten nodejs qt6-translations-l10n fonts-liberation2 librsvg2-bin
     chromium chromium-driver python3-selenium imagemagick python3)
+# The window's font cut to what it shows, with fontTools.
+WEB_PACKAGES+=(python3-fonttools)
