@@ -47,7 +47,7 @@ endforeach()
 # worker the name and contents of every file: both are written once the
 # program is built (web/ReleaseFiles.cmake).
 set(program_dir $<TARGET_FILE_DIR:courier-firms>)
-set(program_files ${program_dir}/qtloader.js $<TARGET_FILE:courier-firms> ${program_dir}/courier-firms.wasm)
+set(program_files ${program_dir}/qtloader.js ${program_dir}/courier-firms.js ${program_dir}/courier-firms.wasm)
 set(own_files ${icons}/courier-firms.png ${web}/courier-firms.webmanifest ${web_icons})
 set(release_files ${program_files} ${own_files})
 add_custom_command(OUTPUT ${web}/index.html ${web}/service-worker.js
@@ -60,9 +60,33 @@ add_custom_command(OUTPUT ${web}/index.html ${web}/service-worker.js
     DEPENDS courier-firms ${own_files} web/index.html.in web/service-worker.js.in
         web/ReleaseFiles.cmake
     VERBATIM)
-add_custom_target(web-release ALL DEPENDS ${web}/index.html ${web}/service-worker.js)
 
-install(FILES ${web}/index.html ${web}/service-worker.js ${release_files} DESTINATION .)
+# Beside each file but the icons, already packed small, the same file packed
+# with brotli and with gzip, for a server to hand to a browser that takes it;
+# and how nginx and Apache do so (courier-firms-nginx.conf, .htaccess).
+find_program(BROTLI brotli REQUIRED)
+find_program(GZIP gzip REQUIRED)
+set(precompressed "")
+foreach(file IN LISTS program_files ITEMS ${web}/courier-firms.webmanifest ${web}/index.html
+        ${web}/service-worker.js)
+    cmake_path(GET file FILENAME name)
+    set(packed ${web}/${name})
+    # The program's files come of its link, the others of rules here.
+    set(made_by ${file})
+    if(file IN_LIST program_files)
+        set(made_by courier-firms)
+    endif()
+    add_custom_command(OUTPUT ${packed}.br ${packed}.gz
+        COMMAND ${CMAKE_COMMAND} -D BROTLI=${BROTLI} -D GZIP=${GZIP} -D FILE=${file} -D OUTPUT=${packed}
+            -P ${CMAKE_CURRENT_SOURCE_DIR}/web/Precompress.cmake
+        DEPENDS ${made_by} web/Precompress.cmake VERBATIM)
+    list(APPEND precompressed ${packed}.br ${packed}.gz)
+endforeach()
+add_custom_target(web-release ALL DEPENDS ${web}/index.html ${web}/service-worker.js ${precompressed})
+
+install(FILES ${web}/index.html ${web}/service-worker.js ${release_files} ${precompressed}
+    web/courier-firms-nginx.conf DESTINATION .)
+install(FILES web/htaccess DESTINATION . RENAME .htaccess)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_VERSION ${PROJECT_DISPLAY_VERSION})
