@@ -122,6 +122,15 @@ WINDOWS_PACKAGES=(cmake ninja-build dpkg-dev patch perl qt6-base-dev qt6-base-de
 WEB_PACKAGES=(cmake ninja-build dpkg-dev patch perl qt6-base-dev qt6-base-dev-tools
     emscripten nodejs qt6-translations-l10n fonts-liberation2 librsvg2-bin
     chromium chromium-driver python3-selenium imagemagick python3)
+# The window's font cut to what it shows, with fontTools.
+WEB_PACKAGES+=(python3-fonttools)
+# The release's JavaScript minified with terser, its files packed with
+# brotli and gzip for a server to hand out as they are, and for the tests
+# Debian's nginx and Apache serving them with the release's configuration,
+# read back with Python's brotli. Installing the servers starts Debian's own
+# on port 80 where the machine runs services; the test starts its own on a
+# free port of 127.0.0.1.
+WEB_PACKAGES+=(terser brotli gzip nginx libnginx-mod-http-brotli-static apache2 python3-brotli)
 
 # What the web benchmark needs on top: brotli, to count a first visit's
 # bytes as a server sends them, and a DevTools connection to the browser,

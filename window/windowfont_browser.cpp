@@ -8,7 +8,7 @@ using namespace Qt::StringLiterals;
 
 void provideWindowFont()
 {
-    const int id = QFontDatabase::addApplicationFont(u":/fonts/LiberationSerif-Regular.ttf"_s);
+    const int id = QFontDatabase::addApplicationFont(u":/fonts/CourierFirmsSerif-Regular.ttf"_s);
     const QStringList families = QFontDatabase::applicationFontFamilies(id);
     if (!families.isEmpty())
         QFont::insertSubstitution(u"Times New Roman"_s, families.first());

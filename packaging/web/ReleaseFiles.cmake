@@ -5,7 +5,8 @@
 #   cmake -D WINDOW_TITLE=... -D WINDOW_WIDTH=... -D WINDOW_HEIGHT=... -D WINDOW_COLOUR=...
 #         -D PROJECT_DESCRIPTION=...
 #         -D PAGE=index.html.in -D WORKER=service-worker.js.in -D OUTPUT_DIR=<dir>
-#         -D FILES=<the release's other files> -P ReleaseFiles.cmake
+#         -D FILES=<the release's other files> -D MINIFY=<minify.py's command>
+#         -P ReleaseFiles.cmake
 
 # The program's download: its JavaScript and its WebAssembly, as they arrive
 # in the page, unpacked.
@@ -16,7 +17,9 @@ foreach(file IN LISTS FILES)
         math(EXPR DOWNLOAD_BYTES "${DOWNLOAD_BYTES} + ${size}")
     endif()
 endforeach()
-configure_file(${PAGE} ${OUTPUT_DIR}/index.html @ONLY)
+configure_file(${PAGE} ${OUTPUT_DIR}/index.full.html @ONLY)
+execute_process(COMMAND ${MINIFY} ${OUTPUT_DIR}/index.full.html ${OUTPUT_DIR}/index.html
+    COMMAND_ERROR_IS_FATAL ANY)
 
 # Every file with its SHA-256 sum, and the release named after them all.
 set(RELEASE_FILES "")
@@ -27,4 +30,6 @@ foreach(file IN LISTS FILES ITEMS ${OUTPUT_DIR}/index.html)
 endforeach()
 string(SHA256 RELEASE_ID "${RELEASE_FILES}")
 string(SUBSTRING ${RELEASE_ID} 0 16 RELEASE_ID)
-configure_file(${WORKER} ${OUTPUT_DIR}/service-worker.js @ONLY)
+configure_file(${WORKER} ${OUTPUT_DIR}/service-worker.full.js @ONLY)
+execute_process(COMMAND ${MINIFY} ${OUTPUT_DIR}/service-worker.full.js ${OUTPUT_DIR}/service-worker.js
+    COMMAND_ERROR_IS_FATAL ANY)

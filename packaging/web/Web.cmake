@@ -47,7 +47,19 @@ endforeach()
 # worker the name and contents of every file: both are written once the
 # program is built (web/ReleaseFiles.cmake).
 set(program_dir $<TARGET_FILE_DIR:courier-firms>)
-set(program_files ${program_dir}/qtloader.js $<TARGET_FILE:courier-firms> ${program_dir}/courier-firms.wasm)
+
+# The release's JavaScript, Qt's loader and the program's, made as small as
+# it stays the same program (web/minify.py, with Debian's terser); the page
+# and the service worker are once they are written.
+find_program(SYSTEM_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+find_program(TERSER terser REQUIRED)
+set(minify ${SYSTEM_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/web/minify.py ${TERSER})
+foreach(name qtloader.js courier-firms.js)
+    add_custom_command(OUTPUT ${web}/${name}
+        COMMAND ${minify} ${program_dir}/${name} ${web}/${name}
+        DEPENDS courier-firms web/minify.py VERBATIM)
+endforeach()
+set(program_files ${web}/qtloader.js ${web}/courier-firms.js ${program_dir}/courier-firms.wasm)
 set(own_files ${icons}/courier-firms.png ${web}/courier-firms.webmanifest ${web_icons})
 set(release_files ${program_files} ${own_files})
 add_custom_command(OUTPUT ${web}/index.html ${web}/service-worker.js
@@ -56,14 +68,38 @@ add_custom_command(OUTPUT ${web}/index.html ${web}/service-worker.js
         -D WINDOW_COLOUR=${WINDOW_COLOUR} -D "PROJECT_DESCRIPTION=${PROJECT_DESCRIPTION}"
         -D PAGE=${CMAKE_CURRENT_SOURCE_DIR}/web/index.html.in
         -D WORKER=${CMAKE_CURRENT_SOURCE_DIR}/web/service-worker.js.in -D OUTPUT_DIR=${web}
-        -D "FILES=${release_files}"
+        -D "FILES=${release_files}" -D "MINIFY=${minify}"
         -P ${CMAKE_CURRENT_SOURCE_DIR}/web/ReleaseFiles.cmake
-    DEPENDS courier-firms ${own_files} web/index.html.in web/service-worker.js.in
-        web/ReleaseFiles.cmake
+    DEPENDS courier-firms ${web}/qtloader.js ${web}/courier-firms.js ${own_files} web/index.html.in
+        web/service-worker.js.in web/ReleaseFiles.cmake web/minify.py
     VERBATIM)
-add_custom_target(web-release ALL DEPENDS ${web}/index.html ${web}/service-worker.js)
 
-install(FILES ${web}/index.html ${web}/service-worker.js ${release_files} DESTINATION .)
+# Beside each file but the icons, already packed small, the same file packed
+# with brotli and with gzip, for a server to hand to a browser that takes it;
+# and how nginx and Apache do so (courier-firms-nginx.conf, .htaccess).
+find_program(BROTLI brotli REQUIRED)
+find_program(GZIP gzip REQUIRED)
+set(precompressed "")
+foreach(file IN LISTS program_files ITEMS ${web}/courier-firms.webmanifest ${web}/index.html
+        ${web}/service-worker.js)
+    cmake_path(GET file FILENAME name)
+    set(packed ${web}/${name})
+    # The program's .wasm comes of its link, the others of rules here.
+    set(made_by ${file})
+    if(file MATCHES "\\.wasm$")
+        set(made_by courier-firms)
+    endif()
+    add_custom_command(OUTPUT ${packed}.br ${packed}.gz
+        COMMAND ${CMAKE_COMMAND} -D BROTLI=${BROTLI} -D GZIP=${GZIP} -D FILE=${file} -D OUTPUT=${packed}
+            -P ${CMAKE_CURRENT_SOURCE_DIR}/web/Precompress.cmake
+        DEPENDS ${made_by} web/Precompress.cmake VERBATIM)
+    list(APPEND precompressed ${packed}.br ${packed}.gz)
+endforeach()
+add_custom_target(web-release ALL DEPENDS ${web}/index.html ${web}/service-worker.js ${precompressed})
+
+install(FILES ${web}/index.html ${web}/service-worker.js ${release_files} ${precompressed}
+    web/courier-firms-nginx.conf DESTINATION .)
+install(FILES web/htaccess DESTINATION . RENAME .htaccess)
 
 set(CPACK_GENERATOR ZIP)
 set(CPACK_PACKAGE_VERSION ${PROJECT_DISPLAY_VERSION})
