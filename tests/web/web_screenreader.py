@@ -7,7 +7,7 @@ it."""
 import sys
 import unittest
 
-from browserpage import Browser, FolderServer, WindowOnPage
+from browserpage import Browser, FolderServer, Tree, WindowOnPage
 from programwindow import (ALPHABETICAL, BUTTONS, BY_LENGTH, FIRST_ROW, LIST_NAME, TASK_START, TEXT_NAME,
                            USER_ORDER, WINDOW_TITLE)
 from xsession import wait_for
@@ -29,32 +29,6 @@ STEPS = [
 ]
 
 
-class Tree:
-    """The nodes a screen reader is given, with their roles, names, values,
-    descriptions and states."""
-
-    def __init__(self, driver):
-        self.nodes = {node["nodeId"]: node for node in driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})
-                      ["nodes"] if not node.get("ignored")}
-
-    @staticmethod
-    def field(node, name):
-        found = node.get(name) or next((state["value"] for state in node.get("properties", [])
-                                        if state["name"] == name), {})
-        return found.get("value", "")
-
-    def find(self, role, name=None):
-        return [node for node in self.nodes.values()
-                if self.field(node, "role") == role and name in (None, self.field(node, "name"))]
-
-    def names(self, role, state=None):
-        return [self.field(node, "name") for node in self.find(role) if state is None or self.field(node, state)]
-
-    def text(self, node):
-        return self.field(node, "name") if self.field(node, "role") == "StaticText" else "".join(
-            self.text(self.nodes[child]) for child in node.get("childIds", []) if child in self.nodes)
-
-
 class PageForAScreenReader(unittest.TestCase):
     def setUp(self):
         server, self.browser = FolderServer(RELEASE), Browser(["--force-renderer-accessibility"])
@@ -68,10 +42,8 @@ class PageForAScreenReader(unittest.TestCase):
         if action in BUTTONS:
             self.window.click(*BUTTONS[action])
         elif action and action[0] == "press":
-            button = Tree(self.driver).find("button", action[1])[0]
-            element = self.driver.execute_cdp_cmd("DOM.resolveNode", {"backendNodeId": button["backendDOMNodeId"]})
-            self.driver.execute_cdp_cmd("Runtime.callFunctionOn", {
-                "objectId": element["object"]["objectId"], "functionDeclaration": "function() { this.click(); }"})
+            tree = Tree(self.driver)
+            tree.press(tree.find("button", action[1])[0])
         elif action:
             self.window.click(*action)
 
