@@ -89,6 +89,7 @@ class Monkey:
             # A drag that stops before the finger lifts, so that the list does not fly on.
             end = min(max(y + distance, LIST[1]), LIST[1] + LIST[3])
             self.touch([(x, y + (end - y) * step // 8) for step in range(9)] + [(x, end)] * 3, pause=0.02)
+            self.focus = LIST_NAME  # Qt gives the focus to what a finger touches, as to what a mouse presses
             what = f"drag the list from {x},{y} to {x},{end}"
         else:
             at = self.window.at(x, y)
