@@ -84,10 +84,12 @@ class Monkey:
 
     def move_list(self):
         x, y = LIST[0] + self.random.randrange(LIST[2]), LIST[1] + self.random.randrange(LIST[3])
-        distance = self.random.choice([-1, 1]) * self.random.randint(20, 90)
+        # Towards the farther edge, far enough not to be a tap.
+        up, down = y - LIST[1], LIST[1] + LIST[3] - y
+        distance = -self.random.randint(20, up) if up > down else self.random.randint(20, down)
         if self.browser.touch:
             # A drag that stops before the finger lifts, so that the list does not fly on.
-            end = min(max(y + distance, LIST[1]), LIST[1] + LIST[3])
+            end = y + distance
             self.touch([(x, y + (end - y) * step // 8) for step in range(9)] + [(x, end)] * 3, pause=0.02)
             self.focus = LIST_NAME  # Qt gives the focus to what a finger touches, as to what a mouse presses
             what = f"drag the list from {x},{y} to {x},{end}"
