@@ -68,11 +68,14 @@ class PageForAScreenReader(unittest.TestCase):
                 if action == "Избери":
                     # Each press adds a new line to a live region, which a
                     # screen reader speaks, the same words again too.
-                    line = next(tree.nodes[child] for node in tree.nodes.values()
-                                if tree.field(node, "live") == "assertive" for child in node.get("childIds", []))
-                    spoken.append((tree.text(line).strip(), line["backendDOMNodeId"]))
-        self.assertEqual([words for words, _ in spoken], ["Избрана фирма: DHL"] * 2)
-        self.assertNotEqual(spoken[0][1], spoken[1][1], "the second press gave a screen reader nothing new")
+                    spoken.append(next((tree.text(tree.nodes[child]), node["nodeId"])
+                                       for node in tree.nodes.values() if tree.field(node, "live") == "assertive"
+                                       for child in node.get("childIds", [])))
+        self.assertEqual([words.strip() for words, _ in spoken], ["Избрана фирма: DHL"] * 2)
+        # The same words again come in the other region, and apart from the
+        # first by an unheard space: a screen reader takes them for an echo.
+        self.assertTrue(all(first != second for first, second in zip(*spoken)),
+                        f"the second press gave a screen reader nothing new: {spoken}")
 
 
 if __name__ == "__main__":
