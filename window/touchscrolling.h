@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QPointF>
 
@@ -22,7 +23,7 @@ protected:
 
 private:
     QAbstractItemView *m_view;
+    QElapsedTimer m_clock; // the scroller's time, for the speed of a flick
     QPointF m_start;
     bool m_tap = false;
-    bool m_moving = false;
 };

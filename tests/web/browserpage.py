@@ -65,13 +65,22 @@ class Browser:
         options.binary_location = "/usr/bin/chromium"
         for flag in CHROMIUM_FLAGS + list(flags) + [f"--user-data-dir={self.profile}"]:
             options.add_argument(flag)
+        # What the page writes to its console, for a test to read.
+        options.set_capability("goog:loggingPrefs", {"browser": "ALL"})
         self.driver = webdriver.Chrome(service=Service("/usr/bin/chromedriver"), options=options)
+        self.emulate(device)
+
+    def emulate(self, device):
+        """Becomes a phone or tablet of that screen, or with None again the
+        desktop's window, used with the mouse."""
         self.touch = device is not None
         if device:
             width, height, scale = device
             self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
                 "width": width, "height": height, "deviceScaleFactor": scale, "mobile": True})
-            self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": True})
+        else:
+            self.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": self.touch})
 
     def click(self, x, y):
         """A click of the mouse, or on a device a tap, at a point of the page."""
@@ -95,8 +104,15 @@ class Browser:
         shutil.rmtree(self.profile, ignore_errors=True)
 
 
-# The label's colour, and where it starts in the window.
+# The label's colour, and where it starts in the window; the window's size.
 LABEL_COLOUR, LABEL_LEFT = (255, 192, 128), 32
+WINDOW = (461, 345)
+# The insides of the display list and the text box: x, y, width, height.
+LIST, TEXT = (18, 50, 143, 95), (10, 194, 431, 117)
+SELECTED_ROW = "srgb(48,140,198)"
+# CSS width and height, device pixels to a CSS pixel; None: a desktop's
+# browser window, used with the mouse.
+DEVICES = {"desktop": None, "phone, portrait": (360, 740, 3), "tablet, portrait": (768, 1024, 2)}
 
 
 class Screenshot:
@@ -157,3 +173,37 @@ class WindowOnPage:
         """The colours of a rectangle of the window, row after row."""
         shot = shot or self.screenshot()
         return [shot.pixel(*self.at(x + i, y + j)) for j in range(height) for i in range(width)]
+
+
+class Tree:
+    """The nodes a screen reader is given, with their roles, names, values,
+    descriptions and states."""
+
+    def __init__(self, driver):
+        self.driver = driver
+        self.every = {node["nodeId"]: node
+                      for node in driver.execute_cdp_cmd("Accessibility.getFullAXTree", {})["nodes"]}
+        self.nodes = {id: node for id, node in self.every.items() if not node.get("ignored")}
+
+    @staticmethod
+    def field(node, name):
+        found = node.get(name) or next((state["value"] for state in node.get("properties", [])
+                                        if state["name"] == name), {})
+        return found.get("value", "")
+
+    def find(self, role, name=None):
+        return [node for node in self.nodes.values()
+                if self.field(node, "role") == role and name in (None, self.field(node, "name"))]
+
+    def names(self, role, state=None):
+        return [self.field(node, "name") for node in self.find(role) if state is None or self.field(node, state)]
+
+    def text(self, node):
+        return self.field(node, "name") if self.field(node, "role") == "StaticText" else "".join(
+            self.text(self.nodes[child]) for child in node.get("childIds", []) if child in self.nodes)
+
+    def press(self, node):
+        """A click on a node's element, as a screen reader gives it."""
+        element = self.driver.execute_cdp_cmd("DOM.resolveNode", {"backendNodeId": node["backendDOMNodeId"]})
+        self.driver.execute_cdp_cmd("Runtime.callFunctionOn", {
+            "objectId": element["object"]["objectId"], "functionDeclaration": "function() { this.click(); }"})

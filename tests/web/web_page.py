@@ -13,19 +13,12 @@ import sys
 import unittest
 from collections import Counter
 
-from browserpage import Browser, FolderServer, WindowOnPage
+from browserpage import DEVICES, LIST, SELECTED_ROW, TEXT, WINDOW, Browser, FolderServer, WindowOnPage
 from programwindow import BUTTONS, COLOURS, FIRST_ROW, WINDOW_TITLE
 from xsession import wait_for
 
 RELEASE = sys.argv.pop(1)
-WINDOW = (461, 345)
-# The insides of the display list and the text box: x, y, width, height.
-LIST, TEXT = (18, 50, 143, 95), (10, 194, 431, 117)
-SELECTED_ROW = "srgb(48,140,198)"
 NO_WEBGL = "Този браузър не може да пусне програмата: тя иска WebAssembly и WebGL."
-# CSS width and height, device pixels to a CSS pixel; None: a desktop's
-# browser window, used with the mouse.
-DEVICES = {"desktop": None, "phone, portrait": (360, 740, 3), "tablet, portrait": (768, 1024, 2)}
 
 
 class PageInChromium(unittest.TestCase):
