@@ -29,11 +29,12 @@ SCREENS = {**DEVICES, "phone, landscape": (740, 360, 3)}
 ORDERS = {"Азбучно": ALPHABETICAL, "Дължина": BY_LENGTH, "Изчисти": USER_ORDER}
 # Qt's Tab order, each control named as the tree names it.
 TAB_ORDER = [TEXT_NAME, LIST_NAME, "Азбучно", "Избери", "Изчисти", "Дължина"]
-# The keys each control gets, and the rows the list's leave selected:
-# "one", the current row; "current", the current row or none.
+# The keys each control gets, and the rows the list's leave selected: the
+# current row, or none where the key left the current row where it was
+# (Home on the first row, say), which Qt then does not select.
 ARROWS = {"Up": Keys.ARROW_UP, "Down": Keys.ARROW_DOWN, "Home": Keys.HOME, "End": Keys.END}
 PRESSES = {"Space": Keys.SPACE, "Enter": Keys.ENTER}
-LIST_KEYS = {**{key: (code, "one") for key, code in ARROWS.items()}, "Space": (Keys.SPACE, "current")}
+LIST_KEYS = {key: (code, "current") for key, code in {**ARROWS, "Space": Keys.SPACE}.items()}
 TEXT_KEYS = {**ARROWS, "Left": Keys.ARROW_LEFT, "Right": Keys.ARROW_RIGHT, **PRESSES}
 ANSWER = object()  # the text box holds the answer to the selection it shows
 # Long enough for the page to have handled an action and Qt its events.
