@@ -54,7 +54,8 @@ LONG_TASK = 0.050
 def fetched_files(release):
     """The files a first visit fetches: the page's and its worker's."""
     with open(os.path.join(release, "service-worker.js"), encoding="utf-8") as worker:
-        return re.findall(r'^  "([^"]+)": "[0-9a-f]{64}",$', worker.read(), re.MULTILINE) + ["service-worker.js"]
+        # The worker's list of names and sums, minified or not.
+        return re.findall(r'"([^"]+)": ?"[0-9a-f]{64}"', worker.read()) + ["service-worker.js"]
 
 
 def as_sent(release):
