@@ -118,10 +118,10 @@ WINDOWS_PACKAGES=(cmake ninja-build dpkg-dev patch perl qt6-base-dev qt6-base-de
 # source built with the installed Linux Qt as host tools, Qt's Bulgarian
 # catalogue and the window's font to carry inside, the SVG renderer that
 # draws the app's icons, and for the tests Debian's Chromium, headless,
-# driven from Python, and ImageMagick to read its screenshots.
+# driven from Python, and Pillow to read its screenshots.
 WEB_PACKAGES=(cmake ninja-build dpkg-dev patch perl qt6-base-dev qt6-base-dev-tools
     emscripten nodejs qt6-translations-l10n fonts-liberation2 librsvg2-bin
-    chromium chromium-driver python3-selenium imagemagick python3)
+    chromium chromium-driver python3-selenium python3-pil python3)
 # The window's font cut to what it shows, with fontTools.
 WEB_PACKAGES+=(python3-fonttools)
 # The release's JavaScript minified with terser, its files packed with
