@@ -20,3 +20,7 @@ set_target_properties(Qt6::Platform PROPERTIES INTERFACE_LINK_OPTIONS "${qt_link
 # go before each link, and a failed link leaves neither.
 set(CMAKE_CXX_LINK_EXECUTABLE "${CMAKE_COMMAND} -D program=<TARGET> \
 -P ${CMAKE_CURRENT_LIST_DIR}/RemoveWebProgram.cmake && ${CMAKE_CXX_LINK_EXECUTABLE}")
+
+# The page makes the program's WebGL context itself, before the program has
+# arrived (packaging/web/index.html.in), and the program draws with that one.
+add_link_options(-sGL_PREINITIALIZED_CONTEXT=1)

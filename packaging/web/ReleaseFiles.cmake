@@ -8,15 +8,10 @@
 #         -D FILES=<the release's other files> -D MINIFY=<minify.py's command>
 #         -P ReleaseFiles.cmake
 
-# The program's download: its JavaScript and its WebAssembly, as they arrive
-# in the page, unpacked.
-set(DOWNLOAD_BYTES 0)
-foreach(file IN LISTS FILES)
-    if(file MATCHES "/courier-firms\\.(js|wasm)$")
-        file(SIZE ${file} size)
-        math(EXPR DOWNLOAD_BYTES "${DOWNLOAD_BYTES} + ${size}")
-    endif()
-endforeach()
+# The program's download, its WebAssembly, as it arrives in the page, unpacked.
+set(program ${FILES})
+list(FILTER program INCLUDE REGEX "/courier-firms\\.wasm$")
+file(SIZE ${program} DOWNLOAD_BYTES)
 configure_file(${PAGE} ${OUTPUT_DIR}/index.full.html @ONLY)
 execute_process(COMMAND ${MINIFY} ${OUTPUT_DIR}/index.full.html ${OUTPUT_DIR}/index.html
     COMMAND_ERROR_IS_FATAL ANY)

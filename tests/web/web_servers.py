@@ -10,8 +10,8 @@ from browserpage import Browser, WindowOnPage
 from xsession import wait_for
 
 RELEASE = os.path.abspath(sys.argv.pop(1))
-TYPES = {"": "text/html", "service-worker.js": "text/javascript", "qtloader.js": "text/javascript",
-         "courier-firms.js": "text/javascript", "courier-firms.wasm": "application/wasm",
+TYPES = {"": "text/html", "service-worker.js": "text/javascript", "courier-firms.js": "text/javascript",
+         "courier-firms.wasm": "application/wasm",
          "courier-firms.webmanifest": "application/manifest+json"}
 UNPACK = {"br": brotli.decompress, "gzip": gzip.decompress, "identity": bytes}
 TEMP = " ".join(f"{kind}_temp_path {{work}};" for kind in ("client_body", "proxy", "fastcgi", "uwsgi", "scgi"))
