@@ -1,6 +1,7 @@
 # courier-firms in a browser: a folder of static files that any web server
 # serves as it stands, and nothing fetched from anywhere else: the page
-# (index.html), which starts the program, the program as JavaScript and
+# (index.html), which starts the program, the worker that downloads and
+# compiles it (courier-firms-start.js), the program as JavaScript and
 # WebAssembly, its icons, the web app manifest that lets a phone keep it as
 # an app, and the service worker that keeps it for use without the network.
 # The build writes the folder's own files into web/ of the build directory;
@@ -48,16 +49,19 @@ endforeach()
 # program is built (web/ReleaseFiles.cmake).
 set(program_dir $<TARGET_FILE_DIR:courier-firms>)
 
-# The program's JavaScript, made as small as it stays the same program
-# (web/minify.py, with Debian's terser); the page and the service worker are
-# once they are written.
+# The release's JavaScript, the program's and the worker's, made as small as
+# it stays the same program (web/minify.py, with Debian's terser); the page
+# and the service worker are once they are written.
 find_program(SYSTEM_PYTHON python3 PATHS /usr/bin NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 find_program(TERSER terser REQUIRED)
 set(minify ${SYSTEM_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/web/minify.py ${TERSER})
 add_custom_command(OUTPUT ${web}/courier-firms.js
     COMMAND ${minify} ${program_dir}/courier-firms.js ${web}/courier-firms.js
     DEPENDS courier-firms web/minify.py VERBATIM)
-set(program_files ${web}/courier-firms.js ${program_dir}/courier-firms.wasm)
+add_custom_command(OUTPUT ${web}/courier-firms-start.js
+    COMMAND ${minify} ${CMAKE_CURRENT_SOURCE_DIR}/web/courier-firms-start.js ${web}/courier-firms-start.js
+    DEPENDS web/courier-firms-start.js web/minify.py VERBATIM)
+set(program_files ${web}/courier-firms-start.js ${web}/courier-firms.js ${program_dir}/courier-firms.wasm)
 set(own_files ${icons}/courier-firms.png ${web}/courier-firms.webmanifest ${web_icons})
 set(release_files ${program_files} ${own_files})
 add_custom_command(OUTPUT ${web}/index.html ${web}/service-worker.js
@@ -68,7 +72,7 @@ add_custom_command(OUTPUT ${web}/index.html ${web}/service-worker.js
         -D WORKER=${CMAKE_CURRENT_SOURCE_DIR}/web/service-worker.js.in -D OUTPUT_DIR=${web}
         -D "FILES=${release_files}" -D "MINIFY=${minify}"
         -P ${CMAKE_CURRENT_SOURCE_DIR}/web/ReleaseFiles.cmake
-    DEPENDS courier-firms ${web}/courier-firms.js ${own_files} web/index.html.in
+    DEPENDS courier-firms ${program_files} ${own_files} web/index.html.in
         web/service-worker.js.in web/ReleaseFiles.cmake web/minify.py
     VERBATIM)
 

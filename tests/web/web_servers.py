@@ -3,7 +3,7 @@
 configuration included, hand out each file as asked by a browser with
 brotli, with gzip and with neither: packed so, of its type, revalidated and
 varying with what the browser accepts; and Chromium opens the window through
-each, getting the program as the .br.   web_servers.py RELEASE"""
+each, getting the program's JavaScript as its .br.   web_servers.py RELEASE"""
 
 import brotli, gzip, os, socket, subprocess, sys, tempfile, unittest, urllib.request
 from browserpage import Browser, WindowOnPage
@@ -11,7 +11,7 @@ from xsession import wait_for
 
 RELEASE = os.path.abspath(sys.argv.pop(1))
 TYPES = {"": "text/html", "service-worker.js": "text/javascript", "courier-firms.js": "text/javascript",
-         "courier-firms.wasm": "application/wasm",
+         "courier-firms-start.js": "text/javascript", "courier-firms.wasm": "application/wasm",
          "courier-firms.webmanifest": "application/manifest+json"}
 UNPACK = {"br": brotli.decompress, "gzip": gzip.decompress, "identity": bytes}
 TEMP = " ".join(f"{kind}_temp_path {{work}};" for kind in ("client_body", "proxy", "fastcgi", "uwsgi", "scgi"))
@@ -70,8 +70,8 @@ class ServedPrecompressed(unittest.TestCase):
                 browser.driver.get(url)
                 WindowOnPage(browser)
                 self.assertEqual(browser.driver.execute_script(
-                    "return performance.getEntriesByName(arguments[0])[0].encodedBodySize", url + "courier-firms.wasm"),
-                    os.path.getsize(os.path.join(RELEASE, "courier-firms.wasm.br")))
+                    "return performance.getEntriesByName(arguments[0])[0].encodedBodySize", url + "courier-firms.js"),
+                    os.path.getsize(os.path.join(RELEASE, "courier-firms.js.br")))
 
 
 if __name__ == "__main__":
