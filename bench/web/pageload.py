@@ -11,7 +11,9 @@ the baseline's:
 - the painted window on a first visit, in an already running Chromium with a
   new profile, so a cold cache and no service worker, from asking for the
   page until a screenshot shows the window's colours at their places: served
-  on 127.0.0.1 as above, and over an emulated 5 Mbit/s link;
+  on 127.0.0.1 as above, and over a 5 Mbit/s link that the server makes,
+  shared by every file it sends, the workers' too, which the browser's own
+  emulation of a link leaves out;
 - the second visit over that link, from the service worker's copy;
 - the page's main thread from asking for the page until the window is
   painted, from Chromium's trace: its longest task at this machine's speed,
@@ -33,6 +35,7 @@ import os
 import re
 import statistics
 import sys
+import threading
 import time
 import urllib.request
 
@@ -48,6 +51,7 @@ from programwindow import COLOURS  # noqa: E402
 ENCODINGS = {"br": (".br", lambda data: brotli.compress(data, quality=11)),
              "gzip": (".gz", lambda data: gzip.compress(data, 9, mtime=0))}
 LINK = 5e6 / 8
+LATENCY = 0.020
 LONG_TASK = 0.050
 
 
@@ -102,13 +106,28 @@ class CompressingHandler(QuietHandler):
         self.send_header("Cache-Control", "no-cache")
         self.send_header("Last-Modified", modified)
         self.end_headers()
-        self.wfile.write(body)
+        self.server.send(self.wfile, body)
 
 
 class ReleaseServer(FolderServer):
-    def __init__(self, release, files):
-        self.files, self.started = files, time.time()
+    """Serves a release; with slow, over a link of LINK bytes a second
+    and LATENCY, which all its answers share."""
+
+    def __init__(self, release, files, slow=False):
+        self.files, self.started, self.slow = files, time.time(), slow
+        self.link_free, self.link = 0.0, threading.Lock()
         super().__init__(release, CompressingHandler)
+
+    def send(self, output, body, piece=16384):
+        if not self.slow:
+            return output.write(body)
+        time.sleep(LATENCY)
+        for at in range(0, len(body), piece):
+            with self.link:
+                self.link_free = max(time.monotonic(), self.link_free) + min(piece, len(body) - at) / LINK
+                due = self.link_free
+            time.sleep(max(0, due - time.monotonic()))
+            output.write(body[at:at + piece])
 
 
 class MainThreadTrace:
@@ -185,24 +204,20 @@ def fresh_start(url):
         browser.close()
 
 
-def first_visit(url, link=False, slower=1, trace=False):
+def first_visit(url, second=False, slower=1, trace=False):
     """A first visit in a running Chromium: seconds to the painted window,
     then the second visit's over the same link, or the main thread's tasks."""
     browser = Browser()
     try:
         driver = browser.driver
         driver.get("about:blank")
-        if link:
-            driver.execute_cdp_cmd("Network.enable", {})
-            driver.execute_cdp_cmd("Network.emulateNetworkConditions", {
-                "offline": False, "latency": 20, "downloadThroughput": LINK, "uploadThroughput": LINK})
         driver.execute_cdp_cmd("Emulation.setCPUThrottlingRate", {"rate": slower})
         tracer = MainThreadTrace(browser) if trace else None
         start = time.monotonic()
         first = painted_after(browser, url, start)
         if tracer:
             return tracer.tasks(url, start, start + first)
-        if not link:
+        if not second:
             return first
         driver.execute_async_script("navigator.serviceWorker.ready.then(arguments[0])")
         driver.get("about:blank")
@@ -232,6 +247,7 @@ def main():
     print(f"{'first visit':<28}" + "".join(f"{totals[key] / 2**20:>14.2f} MiB" for key in totals))
 
     servers = {which: ReleaseServer(release, sent[which]) for which, release in releases.items()}
+    slow_servers = {which: ReleaseServer(release, sent[which], slow=True) for which, release in releases.items()}
     plain = FolderServer(HERE)
     figures = {which: {} for which in releases}
     longest_tasks = {}
@@ -240,7 +256,7 @@ def main():
         for which, server in servers.items():
             results = figures[which]
             results.setdefault("painted window, local (s)", []).append(first_visit(server.url))
-            first, second = first_visit(server.url, link=True)
+            first, second = first_visit(slow_servers[which].url, second=True)
             results.setdefault("painted window, 5 Mbit/s (s)", []).append(first)
             results.setdefault("second visit, 5 Mbit/s (s)", []).append(second)
             tasks = first_visit(server.url, trace=True)
@@ -250,7 +266,7 @@ def main():
             results.setdefault("CPU 4x: sum over 50 ms (ms)", []).append(
                 1000 * sum(max(0, seconds - LONG_TASK) for seconds, _ in slowed))
             results.setdefault("fresh browser / plain page", []).append(fresh_start(server.url) / plain_start)
-    for server in [*servers.values(), plain]:
+    for server in [*servers.values(), *slow_servers.values(), plain]:
         server.close()
 
     print(f"\nmedian of {rounds} rounds{'':<16}{'baseline':>12}{'new':>12}{'new/baseline':>14}")
