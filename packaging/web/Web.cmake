@@ -72,7 +72,7 @@ add_custom_command(OUTPUT ${web}/index.html ${web}/service-worker.js
         -D WORKER=${CMAKE_CURRENT_SOURCE_DIR}/web/service-worker.js.in -D OUTPUT_DIR=${web}
         -D "FILES=${release_files}" -D "MINIFY=${minify}"
         -P ${CMAKE_CURRENT_SOURCE_DIR}/web/ReleaseFiles.cmake
-    DEPENDS courier-firms ${program_files} ${own_files} web/index.html.in
+    DEPENDS courier-firms ${web}/courier-firms-start.js ${web}/courier-firms.js ${own_files} web/index.html.in
         web/service-worker.js.in web/ReleaseFiles.cmake web/minify.py
     VERBATIM)
 
