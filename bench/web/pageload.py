@@ -10,7 +10,8 @@ the baseline's:
   compressed (brotli -q 11, gzip -9) or as it is, whichever is smaller;
 - the painted window on a first visit, in an already running Chromium with a
   new profile, so a cold cache and no service worker, from asking for the
-  page until a screenshot shows the window's colours at their places: served
+  page until the browser shows a frame with the window's colours at their
+  places (by the frame's own time, from its screencast): served
   on 127.0.0.1 as above, and over a 5 Mbit/s link that the server makes,
   shared by every file it sends, the workers' too, which the browser's own
   emulation of a link leaves out;
@@ -26,6 +27,7 @@ the baseline's:
     bench/web/pageload.py BASELINE-RELEASE NEW-RELEASE [ROUNDS]
 """
 
+import base64
 import email.utils
 import gzip
 import itertools
@@ -130,35 +132,50 @@ class ReleaseServer(FolderServer):
             output.write(body[at:at + piece])
 
 
+class DevTools:
+    """A connection over the DevTools protocol to a Browser itself, or to its page."""
+
+    def __init__(self, browser, page=False):
+        address = browser.driver.capabilities["goog:chromeOptions"]["debuggerAddress"]
+        with urllib.request.urlopen(f"http://{address}/json/{'list' if page else 'version'}") as answer:
+            targets = json.load(answer)
+        target = next(target for target in targets if target["type"] == "page") if page else targets
+        self.socket = websocket.create_connection(target["webSocketDebuggerUrl"], suppress_origin=True, timeout=60)
+        self.ids = itertools.count(1)
+
+    def send(self, method, params=None):
+        sent = next(self.ids)
+        self.socket.send(json.dumps({"id": sent, "method": method, "params": params or {}}))
+        return sent
+
+    def call(self, method, params=None):
+        sent = self.send(method, params)
+        while self.receive().get("id") != sent:
+            pass
+
+    def receive(self):
+        return json.loads(self.socket.recv())
+
+
 class MainThreadTrace:
-    """Chromium's trace of a Browser's pages, over the DevTools protocol."""
+    """Chromium's trace of a Browser's pages."""
 
     CATEGORIES = ["toplevel", "devtools.timeline", "disabled-by-default-devtools.timeline", "v8.execute"]
 
     def __init__(self, browser):
-        address = browser.driver.capabilities["goog:chromeOptions"]["debuggerAddress"]
-        with urllib.request.urlopen(f"http://{address}/json/version") as version:
-            self.socket = websocket.create_connection(json.load(version)["webSocketDebuggerUrl"],
-                                                      suppress_origin=True)
-        self.ids = itertools.count(1)
-        self.call("Tracing.start", {"traceConfig": {"includedCategories": self.CATEGORIES},
-                                    "transferMode": "ReportEvents"})
-
-    def call(self, method, params=None):
-        sent = next(self.ids)
-        self.socket.send(json.dumps({"id": sent, "method": method, "params": params or {}}))
-        while json.loads(self.socket.recv()).get("id") != sent:
-            pass
+        self.browser = DevTools(browser)
+        self.browser.call("Tracing.start", {"traceConfig": {"includedCategories": self.CATEGORIES},
+                                            "transferMode": "ReportEvents"})
 
     def tasks(self, url, start, end):
         """The tasks of url's main thread from start until end (time.monotonic(),
         which is the trace's clock): [(seconds, what ran longest in it)]."""
-        self.socket.send(json.dumps({"id": next(self.ids), "method": "Tracing.end"}))
+        self.browser.send("Tracing.end")
         events = []
-        while (message := json.loads(self.socket.recv())).get("method") != "Tracing.tracingComplete":
+        while (message := self.browser.receive()).get("method") != "Tracing.tracingComplete":
             if message.get("method") == "Tracing.dataCollected":
                 events += message["params"]["value"]
-        self.socket.close()
+        self.browser.socket.close()
         pages = {event["pid"] for event in events if event["name"] == "ParseHTML"
                  and event.get("args", {}).get("beginData", {}).get("url", "").startswith(url)}
         threads = {(event["pid"], event["tid"]) for event in events if event["name"] == "thread_name"
@@ -185,13 +202,23 @@ def painted(shot):
 
 
 def painted_after(browser, url, start):
-    """Opens url and returns the seconds from start until it is painted."""
-    browser.driver.get(url)
-    while True:
-        if painted(Screenshot(browser.driver.get_screenshot_as_png())):
-            return time.monotonic() - start
-        if time.monotonic() - start > 60:
-            raise RuntimeError(f"nothing painted at {url} within a minute")
+    """Opens url and returns the seconds from start until the browser showed
+    the window painted, by the time of the frame it showed: a screenshot
+    would be a frame of its own, which a busy page makes a quarter to half a
+    second late here."""
+    page = DevTools(browser, page=True)
+    page.call("Page.startScreencast", {"format": "png"})
+    # The frames are timed by the wall clock, the trace by time.monotonic().
+    wall_clock = time.time() - time.monotonic()
+    page.send("Page.navigate", {"url": url})
+    while time.monotonic() - start < 60:
+        if (message := page.receive()).get("method") == "Page.screencastFrame":
+            frame = message["params"]
+            page.send("Page.screencastFrameAck", {"sessionId": frame["sessionId"]})
+            if painted(Screenshot(base64.b64decode(frame["data"]))):
+                page.socket.close()
+                return frame["metadata"]["timestamp"] - wall_clock - start
+    raise RuntimeError(f"nothing painted at {url} within a minute")
 
 
 def fresh_start(url):
