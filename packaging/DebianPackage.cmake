@@ -3,9 +3,19 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_CONTACT "courier-firms developers <courier-firms@example.org>")
 # Debian versions have three parts; the fourth number of the project version
-# is for Windows file versions only.
-set(CPACK_PACKAGE_VERSION
+# is for Windows file versions only. A package is for the release it is built
+# on, whose libraries it names, and says which: 1.0.0~deb12 for Debian 12,
+# 1.0.0~deb13 for Debian 13, which replaces it when the machine is upgraded.
+cmake_host_system_information(RESULT os_id QUERY DISTRIB_ID)
+cmake_host_system_information(RESULT os_version QUERY DISTRIB_VERSION_ID)
+string(REPLACE "debian" "deb" os_id "${os_id}")
+set(DEBIAN_PACKAGE_VERSION
     "${PROJECT_VERSION_MAJOR}.${PROJECT_VERSION_MINOR}.${PROJECT_VERSION_PATCH}")
+if(os_version)
+    string(APPEND DEBIAN_PACKAGE_VERSION "~${os_id}${os_version}")
+endif()
+set(DEBIAN_PACKAGE_VERSION ${DEBIAN_PACKAGE_VERSION} PARENT_SCOPE)
+set(CPACK_PACKAGE_VERSION ${DEBIAN_PACKAGE_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "list of courier firms, sorted alphabetically or by length")
 set(CPACK_PACKAGE_DESCRIPTION
     "A small teaching program with a Bulgarian user interface. One window keeps a

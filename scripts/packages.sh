@@ -97,10 +97,11 @@ TEST_PACKAGES+=("${WAYLAND_TEST_PACKAGES[@]}")
 BENCH_PACKAGES=(libbenchmark-dev libxcb1-dev xvfb xauth)
 
 # The sanitizer build, made with Clang (AddressSanitizer with its leak
-# checker, and UndefinedBehaviorSanitizer, from Clang's runtime library), and
+# checker, and UndefinedBehaviorSanitizer, from Clang's runtime library, of
+# the release's own Clang version: 14 on Debian 12, 19 on Debian 13), and
 # the error-path and leak tests, which run the program in Xvfb and read it
 # through the accessibility bus.
-ROBUSTNESS_TEST_PACKAGES=(clang libclang-rt-14-dev python3 python3-xlib python3-pyatspi xvfb xdotool
+ROBUSTNESS_TEST_PACKAGES=(clang libclang-rt-dev python3 python3-xlib python3-pyatspi xvfb xdotool
     dbus-daemon at-spi2-core)
 TEST_PACKAGES+=("${ROBUSTNESS_TEST_PACKAGES[@]}")
 

@@ -10,9 +10,9 @@
 
 using namespace Qt::StringLiterals;
 
-// Qt 6.4 cannot announce (QAccessibleAnnouncementEvent comes with Qt 6.8 and
-// then replaces this file), and a screen reader speaks a change only in the
-// control that has the focus. So the message goes out on Qt's own
+// Qt before 6.8 cannot announce (announce_event.cpp serves Qt 6.8 and
+// later), and a screen reader speaks a change only in the control that has
+// the focus. So the message goes out on Qt's own
 // connection to the accessibility bus as a new description of the focused
 // control, which a screen reader speaks at once; the control itself keeps
 // its description.

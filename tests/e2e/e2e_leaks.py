@@ -23,9 +23,10 @@ OWN_CODE = tuple(os.path.join(os.path.realpath(root), part) + os.sep
                  for root in (SOURCE_DIR, BUILD_DIR) for part in ("logic", "window", "app"))
 
 # Whole stacks, not only the frames that keep a frame pointer; verbosity 2
-# shows LeakSanitizer stopping the threads, the proof that it looked.
+# shows LeakSanitizer stopping the threads, the proof that it looked (Clang
+# 19's writes it on the line of its "checking for leaks").
 LEAK_CHECK = "detect_leaks=1:fast_unwind_on_malloc=0:malloc_context_size=100:verbosity=2"
-LEAK_CHECK_RAN = re.compile(r"^==\d+==Attached to thread \d+\.$", re.M)
+LEAK_CHECK_RAN = re.compile(r"==\d+==Attached to thread \d+\.$", re.M)
 SANITIZER_REPORT = re.compile(r"^.*(ERROR: |runtime error: )", re.M)
 LEAK_HEADER = re.compile(r"^(Direct|Indirect) leak of (\d+) byte\(s\) in (\d+) object\(s\) allocated from:$")
 FRAME = re.compile(r"^\s*#\d+ 0x[0-9a-f]+\s+(?:in .+?\s+)?(?P<where>\S+)$")

@@ -115,11 +115,13 @@ class ProgramWindow:
         return self.find(self.atspi.ROLE_TEXT, TEXT_NAME).queryText().getText(0, -1)
 
     def hear_announcements(self):
-        """Keeps what the program gives a screen reader to say from now on."""
+        """Keeps what the program gives a screen reader to say from now on:
+        Qt 6.8 and later announce, earlier Qts change the description of the
+        focused control for a moment."""
         self.heard = []
-        self.atspi.Registry.registerEventListener(
-            lambda event: self.heard.append((event.source.name, event.any_data)),
-            "object:property-change:accessible-description")
+        for kind in ("object:announcement", "object:property-change:accessible-description"):
+            self.atspi.Registry.registerEventListener(
+                lambda event: self.heard.append((event.source.name, event.any_data)), kind)
 
     def announcements(self):
         """(name of the control that speaks, message) for each so far."""

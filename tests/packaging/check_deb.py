@@ -41,9 +41,10 @@ if not run("dpkg-deb", "-f", str(deb), "Maintainer").strip():
 depends = run("dpkg-deb", "-f", str(deb), "Depends")
 depends = {entry.split()[0] for entry in depends.replace("\n", " ").split(",") if entry.strip()}
 # Qt's X11 platform plugin is in libqt6gui6; its Bulgarian texts in
-# qt6-translations-l10n.
+# qt6-translations-l10n. Debian 13 names its libraries of 64-bit time with
+# "t64": libqt6core6t64.
 for package in ["libqt6widgets6", "libqt6gui6", "libqt6core6", "fonts-liberation2", "qt6-translations-l10n"]:
-    if package not in depends:
+    if package not in depends and f"{package}t64" not in depends:
         fail(f"Depends lacks {package}: {sorted(depends)}")
 recommends = run("dpkg-deb", "-f", str(deb), "Recommends").strip()
 if "qt6-wayland" not in recommends.split(", "):
@@ -89,10 +90,11 @@ with tempfile.TemporaryDirectory() as root:
                 fail(f"{png.name} is not a 32 x 32 PNG: {size}")
 
     # A new version needs its changelog entry: "courier-firms (1.0.0) unstable; ..."
+    # (1.0.0~deb13 is 1.0.0 built for Debian 13).
     changelog = pathlib.Path(root, "usr/share/doc/courier-firms/changelog.gz")
     if changelog.is_file():
         top = gzip.decompress(changelog.read_bytes()).decode().partition("\n")[0]
-        if not top.startswith(f"courier-firms ({version}) "):
+        if not top.startswith(f"courier-firms ({version.partition('~')[0]}) "):
             fail(f"the changelog's newest entry is {top!r}, the package is {version}")
     else:
         fail("no usr/share/doc/courier-firms/changelog.gz")

@@ -12,11 +12,21 @@ import xml.etree.ElementTree as ET
 metainfo, app_id, display_version = sys.argv[1:4]
 failures = []
 
-# --strict fails on warnings as well as errors; pedantic hints are shown only.
+# --strict fails on warnings and infos as well as errors; pedantic hints are
+# shown only. AppStream before 1.0 (Debian 12) does not know <developer>,
+# which 1.0 asks for in place of <developer_name>, and says so as an info:
+# that one is let pass there.
 validate = subprocess.run(
-    ["appstreamcli", "validate", "--no-net", "--pedantic", "--strict", metainfo])
-if validate.returncode != 0:
-    failures.append(f"appstreamcli validate failed ({validate.returncode})")
+    ["appstreamcli", "validate", "--no-net", "--pedantic", "--strict", metainfo],
+    capture_output=True, text=True)
+print(validate.stdout, validate.stderr, sep="", end="")
+version = subprocess.run(["appstreamcli", "--version"], capture_output=True, text=True).stdout
+issues = [line for line in validate.stdout.splitlines() if line[:3] in ("E: ", "W: ", "I: ")]
+if version.split()[-1].startswith("0."):
+    issues = [line for line in issues if not line.startswith("I: ") or
+              not line.endswith(": unknown-tag developer")]
+if issues or (validate.returncode != 0 and not validate.stdout):
+    failures.append(f"appstreamcli validate failed ({validate.returncode}): {issues}")
 
 root = ET.parse(metainfo).getroot()
 if root.findtext("id") != app_id:

@@ -142,7 +142,7 @@ private:
         form.reset();
         QApplication::setPalette(palette);
         init();
-        QApplication::setActiveWindow(form.get());
+        form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
     }
 
@@ -400,7 +400,7 @@ private slots:
         QFETCH(Qt::Key, key);
         QFETCH(QString, text);
 
-        QApplication::setActiveWindow(form.get());
+        form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QWidget *widget = control<QWidget>(name);
         widget->setFocus(Qt::TabFocusReason);
@@ -459,7 +459,7 @@ private slots:
 
     void focusAtStartAndTabOrder()
     {
-        QApplication::setActiveWindow(form.get());
+        form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         QCOMPARE(QApplication::focusWidget(), message());
 
@@ -573,7 +573,7 @@ private slots:
 
     void keyboardFocusAloneIsNoSelection()
     {
-        QApplication::setActiveWindow(form.get());
+        form->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(form.get()));
         display()->setFocus(Qt::TabFocusReason);
         clickButton(u"Избери"_s);
