@@ -78,8 +78,14 @@ bool TouchScrolling::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     // One finger scrolls, as with Qt's gesture; more are left alone.
-    if (touch->points().size() == 1)
+    if (touch->points().size() == 1) {
+        const bool wasScrolling = scroller->state() == QScroller::Scrolling;
         scroller->handleInput(input, at, m_clock.elapsed());
+        // A touch that stops a slow list leaves the scroller at rest and deaf
+        // to the rest of the touch: pressed again, it follows the finger.
+        if (input == QScroller::InputPress && wasScrolling && scroller->state() == QScroller::Inactive)
+            scroller->handleInput(input, at, m_clock.elapsed());
+    }
     // The touch is taken here, so that Qt makes no mouse events of it.
     event->accept();
     return true;
