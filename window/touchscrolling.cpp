@@ -24,7 +24,6 @@ TouchScrolling::TouchScrolling(QAbstractItemView *view)
         widget->setAttribute(Qt::WA_AcceptTouchEvents);
         widget->installEventFilter(this);
     }
-    m_clock.start();
 }
 
 bool TouchScrolling::eventFilter(QObject *watched, QEvent *event)
@@ -79,12 +78,15 @@ bool TouchScrolling::eventFilter(QObject *watched, QEvent *event)
     }
     // One finger scrolls, as with Qt's gesture; more are left alone.
     if (touch->points().size() == 1) {
+        // When the finger moved, for the speed of a flick, however late the
+        // event comes to be handled.
+        const auto time = qint64(touch->timestamp());
         const bool wasScrolling = scroller->state() == QScroller::Scrolling;
-        scroller->handleInput(input, at, m_clock.elapsed());
+        scroller->handleInput(input, at, time);
         // A touch that stops a slow list leaves the scroller at rest and deaf
         // to the rest of the touch: pressed again, it follows the finger.
         if (input == QScroller::InputPress && wasScrolling && scroller->state() == QScroller::Inactive)
-            scroller->handleInput(input, at, m_clock.elapsed());
+            scroller->handleInput(input, at, time);
     }
     // The touch is taken here, so that Qt makes no mouse events of it.
     event->accept();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPointF>
 
@@ -28,7 +27,6 @@ private:
     void choose(QPointF at);
 
     QAbstractItemView *m_view;
-    QElapsedTimer m_clock; // the scroller's time, for the speed of a flick
     QPointF m_start;
     QPointF m_shown; // where the scroller last put the content, overshoot included
     bool m_tap = false;
