@@ -515,8 +515,10 @@ private slots:
         int number = 0;
         const auto report = qScopeGuard([&] {
             if (QTest::currentTestFailed())
-                qWarning("failed at action %d (%s); replay with MONKEY_SEED=%u MONKEY_ACTIONS=%d", number,
-                         qPrintable(action.left(200)), seed, total);
+                qWarning("failed at action %d (%s); replay with:\n"
+                         "MONKEY_SEED=%u MONKEY_ACTIONS=%d QTEST_FUNCTION_TIMEOUT=86400000 QT_QPA_PLATFORM=offscreen %s",
+                         number, qPrintable(action.left(200)), seed, total,
+                         qPrintable(QCoreApplication::applicationFilePath()));
         });
         for (number = 1; number <= total; ++number) {
             act(number, total);
