@@ -1,7 +1,6 @@
-#include "catalogue.h"
 #include "finger.h"
 #include "formcontrol.h"
-#include "mainform.h"
+#include "shownform.h"
 
 #include <QListWidget>
 #include <QScrollBar>
@@ -26,10 +25,7 @@ private:
 private slots:
     void init()
     {
-        form = std::make_unique<MainForm>(Catalogue());
-        QVERIFY(form->Load());
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
+        form = shownForm();
         list = formControl<QListWidget>(form.get(), u"List1_0"_s);
     }
 
