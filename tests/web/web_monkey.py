@@ -48,30 +48,17 @@ SETTLE = "requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(arg
 SEEN = (0, -2, LIST[0] + LIST[2] + 1, LIST[1] + LIST[3] + 3)
 
 
-class Spending:
-    """Where the time goes: seconds by kind of work, each second counted
-    once, in the innermost kind it was spent on."""
-
-    def __init__(self):
-        self.seconds, self.inner = collections.Counter(), []
-
-    @contextlib.contextmanager
-    def on(self, what):
-        start = time.monotonic()
-        self.inner.append(0.0)
-        try:
-            yield
-        finally:
-            took = time.monotonic() - start
-            self.seconds[what] += took - self.inner.pop()
-            if self.inner:
-                self.inner[-1] += took
-
-    def __str__(self):
-        return ", ".join(f"{what} {seconds:.0f} s" for what, seconds in self.seconds.most_common())
+# Where the time goes: seconds by what they went on.
+SPENT = collections.Counter()
 
 
-SPENT = Spending()
+@contextlib.contextmanager
+def spending(what):
+    start = time.monotonic()
+    try:
+        yield
+    finally:
+        SPENT[what] += time.monotonic() - start
 
 
 class Monkey:
@@ -194,26 +181,26 @@ class Monkey:
     def check(self):
         """Waits for the page to show what the last action must leave;
         raises with what it shows otherwise."""
-        with SPENT.on("waits for frames"):
+        with spending("waits for frames"):
             self.driver.execute_async_script(SETTLE)
         found = []
         wait = time.monotonic() + 10
         while found := self.problems():
             if time.monotonic() > wait:
                 raise AssertionError("; ".join(found))
-            with SPENT.on("waits for the page"):
+            with spending("waits for the page"):
                 time.sleep(0.05)
 
     def shot(self, *area):
-        with SPENT.on("screenshots"):
+        with spending("screenshots"):
             return self.window.screenshot(*area)
 
     def tree(self):
-        with SPENT.on("tree reads"):
+        with spending("tree reads"):
             return Tree(self.driver)
 
     def problems(self):
-        with SPENT.on("console and status"):
+        with spending("console and status"):
             errors = [entry["message"] for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
             assert not errors, f"the console says: {errors}"
             error = self.driver.execute_script("return document.getElementById('loading').hidden ? '' "
@@ -276,7 +263,7 @@ class RandomHands(unittest.TestCase):
 
     def run_seed(self, seed):
         print(f"seed {seed}, {ACTIONS} actions", flush=True)
-        SPENT.seconds.clear()
+        SPENT.clear()
         with contextlib.closing(FolderServer(RELEASE)) as server, \
                 contextlib.closing(Browser(["--force-renderer-accessibility"])) as browser:
             browser.driver.get(server.url)
@@ -287,11 +274,13 @@ class RandomHands(unittest.TestCase):
         monkey, action, start = Monkey(browser, seed), "the page opened", time.monotonic()
         for number in range(ACTIONS + 1):
             try:
-                with SPENT.on("actions"):
-                    action = monkey.act() if number else action
+                action = monkey.act() if number else action
                 monkey.check()
                 if number % 100 == 0:
-                    print(f"{number} actions in {time.monotonic() - start:.0f} s: {SPENT}", flush=True)
+                    took = time.monotonic() - start
+                    print(f"{number} actions in {took:.0f} s: " + ", ".join(
+                        f"{what} {seconds:.0f} s" for what, seconds in SPENT.most_common()) +
+                        f", the rest {took - sum(SPENT.values()):.0f} s", flush=True)
             except AssertionError as error:
                 here = os.path.dirname(os.path.abspath(__file__))
                 command = [f"MONKEY_SEED={seed}", f"MONKEY_ACTIONS={number}",
