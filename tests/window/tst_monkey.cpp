@@ -215,8 +215,6 @@ private:
 
     // --- A finger on the list ---
 
-    // A tap chooses the row, on the frame beside it too, once the list rests
-    // on screen; a finger trembles a little and taps all the same.
     // Where the list shows its rows, in its own coordinates: a finger lands
     // on what is in sight there, whether or not the list is moving.
     QRect rowsInSight() const
@@ -224,19 +222,19 @@ private:
         return display->contentsRect().adjusted(0, 0, -display->verticalScrollBar()->width(), 0);
     }
 
+    // A tap chooses the row, on the frame beside it too, once the list rests
+    // on screen; a finger trembles a little and taps all the same.
     void tapRow()
     {
         const int row = pick(display->count());
         QListWidgetItem *item = display->item(row);
-        action = u"tap row %1"_s.arg(row);
+        action = u"tap row %1 \"%2\""_s.arg(row).arg(item->text());
         QVERIFY2(bringIntoSight(item), "the list still scrolls 5 s after a finger left it");
         const QRect rect = display->visualItemRect(item).translated(display->viewport()->pos());
-        // Now and then on the frame beside the row.
         QList<QPoint> path{QPoint(pick(8) ? rect.left() + pick(rect.width()) : 1, rect.center().y())};
         for (int shakes = pick(4); shakes > 0; --shakes)
             path.append(path.first() + QPoint(pick(5) - 2, pick(5) - 2));
-        action = u"tap row %1 \"%2\" at %3,%4 through %5 points"_s.arg(row).arg(item->text())
-                     .arg(path.first().x()).arg(path.first().y()).arg(path.size());
+        action += u" at %1,%2 through %3 points"_s.arg(path.first().x()).arg(path.first().y()).arg(path.size());
         touchPath(display, path, pick(3));
         selectedRow = row;
         expectedFocus = display;
