@@ -2,25 +2,42 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QScrollEvent>
 #include <QScroller>
 #include <QTouchEvent>
+#include <QtMath>
 
 TouchScrolling::TouchScrolling(QAbstractItemView *view)
     : QObject(view)
     , m_view(view)
 {
+    // The scroller moves the content by the finger's pixels. Scrolled by
+    // rows, the list would take each pixel for a row, and a short drag would
+    // fly to its end.
+    view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     // The scroller gets the touches from here rather than through Qt's
     // gesture (QScroller::grabGesture), which in Qt 6.4 never frees its
-    // recognizer when the list goes before a finger ever touched it.
-    view->viewport()->setAttribute(Qt::WA_AcceptTouchEvents);
-    view->viewport()->installEventFilter(this);
-    m_clock.start();
+    // recognizer when the list goes before a finger ever touched it. The
+    // list's frame takes touches too: it is two pixels wide, a fingertip
+    // far wider.
+    for (QWidget *widget : {view->viewport(), static_cast<QWidget *>(view)}) {
+        widget->setAttribute(Qt::WA_AcceptTouchEvents);
+        widget->installEventFilter(this);
+    }
 }
 
-bool TouchScrolling::eventFilter(QObject *, QEvent *event)
+bool TouchScrolling::eventFilter(QObject *watched, QEvent *event)
 {
+    // Other events reach here while the list is being destroyed, and leave
+    // it alone.
     QScroller::Input input;
     switch (event->type()) {
+    case QEvent::Scroll:
+        if (watched != m_view) {
+            const auto *scroll = static_cast<QScrollEvent *>(event);
+            m_shown = scroll->contentPos() + scroll->overshootDistance();
+        }
+        return false;
     case QEvent::TouchBegin:
         input = QScroller::InputPress;
         break;
@@ -34,29 +51,64 @@ bool TouchScrolling::eventFilter(QObject *, QEvent *event)
         return false;
     }
     const auto *touch = static_cast<QTouchEvent *>(event);
-    const QPointF at = touch->points().constFirst().position();
-    QScroller *scroller = QScroller::scroller(m_view->viewport());
+    const QEventPoint &point = touch->points().constFirst();
+    // Around the rows, only the frame is the list's: a touch on the scroll
+    // bar goes on to it, as a click.
+    if (watched == m_view && input == QScroller::InputPress && m_view->childAt(point.position().toPoint())) {
+        event->ignore();
+        return false;
+    }
+    // In the viewport's coordinates, which follow it as it moves past an end.
+    QWidget *viewport = m_view->viewport();
+    const QPointF at = viewport->mapFromGlobal(point.globalPosition());
+    QScroller *scroller = QScroller::scroller(viewport);
     switch (input) {
     case QScroller::InputPress:
-        // A touch on a list that is still moving only stops it.
         m_start = at;
-        m_tap = scroller->state() != QScroller::Scrolling;
+        m_tap = !movesOnScreen(scroller);
         break;
     case QScroller::InputMove:
         if ((at - m_start).manhattanLength() > QApplication::startDragDistance())
             m_tap = false;
         break;
     case QScroller::InputRelease:
-        if (const QModelIndex row = m_view->indexAt(m_start.toPoint()); m_tap && row.isValid()) {
-            m_view->setFocus(Qt::MouseFocusReason);
-            m_view->setCurrentIndex(row);
-        }
+        if (m_tap)
+            choose(m_start);
         break;
     }
     // One finger scrolls, as with Qt's gesture; more are left alone.
-    if (touch->points().size() == 1)
-        scroller->handleInput(input, at, m_clock.elapsed());
+    if (touch->points().size() == 1) {
+        // When the finger moved, for the speed of a flick, however late the
+        // event comes to be handled.
+        const auto time = qint64(touch->timestamp());
+        const bool wasScrolling = scroller->state() == QScroller::Scrolling;
+        scroller->handleInput(input, at, time);
+        // A touch that stops a slow list leaves the scroller at rest and deaf
+        // to the rest of the touch: pressed again, it follows the finger.
+        if (input == QScroller::InputPress && wasScrolling && scroller->state() == QScroller::Inactive)
+            scroller->handleInput(input, at, time);
+    }
     // The touch is taken here, so that Qt makes no mouse events of it.
     event->accept();
     return true;
+}
+
+// The scroller may still be scrolling by fractions of a pixel, and bring
+// an overshoot back, after the list has come to rest on screen: it still
+// moves only while there is a pixel or more to go.
+bool TouchScrolling::movesOnScreen(const QScroller *scroller) const
+{
+    return scroller->state() == QScroller::Scrolling && (scroller->finalPosition() - m_shown).manhattanLength() >= 1;
+}
+
+// The row under a tap, or on the frame the row beside it.
+void TouchScrolling::choose(QPointF at)
+{
+    const QRect inside = m_view->viewport()->rect();
+    const QPoint nearest(qBound(inside.left(), qFloor(at.x()), inside.right()),
+                         qBound(inside.top(), qFloor(at.y()), inside.bottom()));
+    if (const QModelIndex row = m_view->indexAt(nearest); row.isValid()) {
+        m_view->setFocus(Qt::MouseFocusReason);
+        m_view->setCurrentIndex(row);
+    }
 }

@@ -1,16 +1,17 @@
 #pragma once
 
-#include <QElapsedTimer>
 #include <QObject>
 #include <QPointF>
 
 class QAbstractItemView;
+class QScroller;
 
-// A list as a finger expects it: dragged, it scrolls, and flicked, it goes
-// on a little (Qt's scroller); tapped, it chooses the row under the finger,
-// as a click does. A touch on a list that is still moving only stops it. The
-// mouse and the keys work as before. Left to Qt, a finger would work as a
-// mouse and choose every row it moved over.
+// A list as a finger expects it: dragged, it follows the finger, and flicked,
+// it goes on a little (Qt's scroller); tapped, it chooses the row under the
+// finger, as a click does, on the list's thin frame too. A touch on a list
+// still moving on screen only stops it. The mouse and the keys work as
+// before. Left to Qt, a finger would work as a mouse and choose every row it
+// moved over.
 class TouchScrolling : public QObject
 {
     Q_OBJECT
@@ -22,8 +23,11 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    bool movesOnScreen(const QScroller *scroller) const;
+    void choose(QPointF at);
+
     QAbstractItemView *m_view;
-    QElapsedTimer m_clock; // the scroller's time, for the speed of a flick
     QPointF m_start;
+    QPointF m_shown; // where the scroller last put the content, overshoot included
     bool m_tap = false;
 };

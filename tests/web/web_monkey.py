@@ -9,10 +9,14 @@ option the list's current row, the focus on the control that has Qt's, and
 after Избери the same answer in the text box and in the live region.
 
 usage: web_monkey.py RELEASE; 200 actions unless MONKEY_ACTIONS says
-otherwise, and MONKEY_SEED replays a run."""
+otherwise, from a random seed unless MONKEY_SEED gives one, or several, each
+run in turn with a browser of its own."""
 
+import collections
+import contextlib
 import os
 import random
+import shlex
 import sys
 import time
 import unittest
@@ -39,6 +43,22 @@ TEXT_KEYS = {**ARROWS, "Left": Keys.ARROW_LEFT, "Right": Keys.ARROW_RIGHT, **PRE
 ANSWER = object()  # the text box holds the answer to the selection it shows
 # Long enough for the page to have handled an action and Qt its events.
 SETTLE = "requestAnimationFrame(() => requestAnimationFrame(() => setTimeout(arguments[0], 20)))"
+# What each check looks at, of the window: the label's corner and a pixel
+# row above it, where the window starts, and the list.
+SEEN = (0, -2, LIST[0] + LIST[2] + 1, LIST[1] + LIST[3] + 3)
+
+
+# Where the time goes: seconds by what they went on.
+SPENT = collections.Counter()
+
+
+@contextlib.contextmanager
+def spending(what):
+    start = time.monotonic()
+    try:
+        yield
+    finally:
+        SPENT[what] += time.monotonic() - start
 
 
 class Monkey:
@@ -49,7 +69,7 @@ class Monkey:
         self.driver.set_script_timeout(300)  # the first frames of a page on a busy machine
         self.device, self.window = "desktop", WindowOnPage(browser)
         self.order, self.focus, self.text, self.selected, self.chosen = USER_ORDER, TEXT_NAME, None, [], None
-        self.tapped, self.line = None, None
+        self.tapped, self.line, self.moving = None, None, None
         self.actions = {self.press_button: 15, self.choose_row: 15, self.move_list: 8, self.click_text: 5,
                         self.tab: 10, self.key: 25, self.press_in_tree: 12, self.turn: 3}
 
@@ -100,7 +120,8 @@ class Monkey:
                 "type": "mouseWheel", "x": at[0] / self.window.scale, "y": at[1] / self.window.scale,
                 "deltaX": 0, "deltaY": distance * 2})
             what = f"turn the wheel by {distance * 2} over the list at {x},{y}"
-        wait_for(lambda: self.window.area(*LIST) == self.window.area(*LIST), timeout=10, what="the list at rest")
+        # The check waits for the list at rest: the same in two screenshots.
+        self.moving = self.window.area(*LIST, self.shot(*SEEN))
         return what
 
     def touch(self, points, pause=0.0):
@@ -132,7 +153,7 @@ class Monkey:
         return f"{name} on {self.focus}"
 
     def press_in_tree(self):
-        tree = Tree(self.driver)
+        tree = self.tree()
         node = self.random.choice(tree.find(self.random.choice(["button", "option"])))
         name = tree.field(node, "name")
         tree.press(node)
@@ -147,7 +168,7 @@ class Monkey:
         self.browser.emulate(SCREENS[self.device])
         # The page lays itself out anew: the window is found once it stays put.
         self.window = wait_for(self.window_at_rest, timeout=30, what="the window at rest on the new screen")
-        shot = self.window.screenshot()
+        shot = self.shot()
         right, bottom = self.window.at(*WINDOW)
         assert (right, bottom) <= (shot.width, shot.height), f"the window ends at {right},{bottom}, " \
             f"beyond the screen's {shot.width}x{shot.height}"
@@ -160,27 +181,42 @@ class Monkey:
     def check(self):
         """Waits for the page to show what the last action must leave;
         raises with what it shows otherwise."""
-        self.driver.execute_async_script(SETTLE)
+        with spending("waits for frames"):
+            self.driver.execute_async_script(SETTLE)
         found = []
         wait = time.monotonic() + 10
         while found := self.problems():
             if time.monotonic() > wait:
                 raise AssertionError("; ".join(found))
-            time.sleep(0.05)
+            with spending("waits for the page"):
+                time.sleep(0.05)
+
+    def shot(self, *area):
+        with spending("screenshots"):
+            return self.window.screenshot(*area)
+
+    def tree(self):
+        with spending("tree reads"):
+            return Tree(self.driver)
 
     def problems(self):
-        errors = [entry["message"] for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
-        assert not errors, f"the console says: {errors}"
-        error = self.driver.execute_script("return document.getElementById('loading').hidden ? '' "
-                                           ": document.getElementById('status').textContent")
-        assert not error, f"the page says: {error}"
-        shot = self.window.screenshot()
+        with spending("console and status"):
+            errors = [entry["message"] for entry in self.driver.get_log("browser") if entry["level"] == "SEVERE"]
+            assert not errors, f"the console says: {errors}"
+            error = self.driver.execute_script("return document.getElementById('loading').hidden ? '' "
+                                               ": document.getElementById('status').textContent")
+            assert not error, f"the page says: {error}"
+        shot = self.shot(*SEEN)
         found = [] if shot.window_origin(self.window.scale) == self.window.origin else ["the window is gone"]
+        if self.moving is not None:
+            rows, self.moving = self.moving, self.window.area(*LIST, shot)
+            if rows != self.moving:
+                found.append("the list still moves")
         # The list scrolls a row only half in sight into view as it chooses it.
         if self.tapped and SELECTED_ROW not in self.window.area(*LIST, shot):
             found.append(f"no row shows selected after a tap at {self.tapped}")
 
-        tree = Tree(self.driver)
+        tree = self.tree()
         options, selected = tree.names("option"), tree.names("option", "selected")
         if options != self.order:
             found.append(f"the options are {options}, the list {self.order}")
@@ -214,29 +250,43 @@ class Monkey:
         elif self.text is not None and value != self.text:
             found.append(f"the text box says {value!r}, not {self.text!r}")
         if not found:
-            self.selected, self.text = selected, value
+            self.selected, self.text, self.moving = selected, value, None
         return found
 
 
 class RandomHands(unittest.TestCase):
     def test_random_actions(self):
-        seed = int(os.environ.get("MONKEY_SEED") or random.randrange(2 ** 32))
+        seeds = [int(seed) for seed in os.environ.get("MONKEY_SEED", "").split()] or [random.randrange(2 ** 32)]
+        for seed in seeds:
+            with self.subTest(seed=seed):
+                self.run_seed(seed)
+
+    def run_seed(self, seed):
         print(f"seed {seed}, {ACTIONS} actions", flush=True)
-        server, browser = FolderServer(RELEASE), Browser(["--force-renderer-accessibility"])
-        self.addCleanup(server.close)
-        self.addCleanup(browser.close)
-        browser.driver.get(server.url)
+        SPENT.clear()
+        with contextlib.closing(FolderServer(RELEASE)) as server, \
+                contextlib.closing(Browser(["--force-renderer-accessibility"])) as browser:
+            browser.driver.get(server.url)
+            self.try_page(seed, browser)
+            self.assertEqual(server.failures, [], "requests the server could not answer")
+
+    def try_page(self, seed, browser):
         monkey, action, start = Monkey(browser, seed), "the page opened", time.monotonic()
         for number in range(ACTIONS + 1):
             try:
                 action = monkey.act() if number else action
                 monkey.check()
                 if number % 100 == 0:
-                    print(f"{number} actions in {time.monotonic() - start:.0f} s", flush=True)
+                    took = time.monotonic() - start
+                    print(f"{number} actions in {took:.0f} s: " + ", ".join(
+                        f"{what} {seconds:.0f} s" for what, seconds in SPENT.most_common()) +
+                        f", the rest {took - sum(SPENT.values()):.0f} s", flush=True)
             except AssertionError as error:
-                self.fail(f"action {number} ({action}): {error}\n"
-                          f"replay with MONKEY_SEED={seed} MONKEY_ACTIONS={ACTIONS}")
-        self.assertEqual(server.failures, [], "requests the server could not answer")
+                here = os.path.dirname(os.path.abspath(__file__))
+                command = [f"MONKEY_SEED={seed}", f"MONKEY_ACTIONS={number}",
+                           f"PYTHONPATH={here}:{os.path.join(os.path.dirname(here), 'e2e')}",
+                           sys.executable, os.path.abspath(__file__), os.path.abspath(RELEASE)]
+                self.fail(f"action {number} ({action}): {error}\nreplay with: {shlex.join(command)}")
 
 
 if __name__ == "__main__":

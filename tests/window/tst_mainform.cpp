@@ -4,6 +4,7 @@
 #include "listwidgetitems.h"
 #include "mainform.h"
 #include "memoryform.h"
+#include "shownform.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -147,13 +148,7 @@ private:
     }
 
 private slots:
-    void init()
-    {
-        form = std::make_unique<MainForm>(Catalogue());
-        QVERIFY(form->Load());
-        form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form.get()));
-    }
+    void init() { form = shownForm(); }
 
     void cleanup()
     {

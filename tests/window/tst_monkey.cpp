@@ -1,5 +1,6 @@
 #include "catalogue.h"
 #include "expectedorders.h"
+#include "finger.h"
 #include "formcontrol.h"
 #include "formcontrols.h"
 #include "listwidgetitems.h"
@@ -12,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRandomGenerator>
+#include <QScrollBar>
 #include <QScopeGuard>
 #include <QSignalSpy>
 #include <QTest>
@@ -186,15 +188,87 @@ private:
         QTest::mouseClick(buttons[element], Qt::LeftButton);
     }
 
+    // A row in sight, on a list at rest on screen. A row out of sight is
+    // scrolled to once the scroller is done, or the scroller would scroll back.
+    bool bringIntoSight(QListWidgetItem *item)
+    {
+        if (display->viewport()->rect().contains(display->visualItemRect(item)) && restsOnScreen(display))
+            return true;
+        QScroller *scroller = QScroller::scroller(display->viewport());
+        if (!QTest::qWaitFor([scroller] { return scroller->state() == QScroller::Inactive; }, 5000))
+            return false;
+        display->scrollToItem(item);
+        return true;
+    }
+
     // A plain click selects the row; with Ctrl held it selects or unselects it.
     void clickRow(Qt::KeyboardModifiers modifiers)
     {
         const int row = pick(display->count());
         QListWidgetItem *item = display->item(row);
         action = u"click row %1 \"%2\"%3"_s.arg(row).arg(item->text(), modifiers ? u" with Ctrl"_s : QString());
-        display->scrollToItem(item);
+        QVERIFY2(bringIntoSight(item), "the list still scrolls 5 s after a finger left it");
         QTest::mouseClick(display->viewport(), Qt::LeftButton, modifiers, display->visualItemRect(item).center());
         selectedRow = modifiers && selectedRow == row ? -1 : row;
+        expectedFocus = display;
+    }
+
+    // --- A finger on the list ---
+
+    // Where the list shows its rows, in its own coordinates: a finger lands
+    // on what is in sight there, whether or not the list is moving.
+    QRect rowsInSight() const
+    {
+        return display->contentsRect().adjusted(0, 0, -display->verticalScrollBar()->width(), 0);
+    }
+
+    // A tap chooses the row, on the frame beside it too, once the list rests
+    // on screen; a finger trembles a little and taps all the same.
+    void tapRow()
+    {
+        const int row = pick(display->count());
+        QListWidgetItem *item = display->item(row);
+        action = u"tap row %1 \"%2\""_s.arg(row).arg(item->text());
+        QVERIFY2(bringIntoSight(item), "the list still scrolls 5 s after a finger left it");
+        const QRect rect = display->visualItemRect(item).translated(display->viewport()->pos());
+        QList<QPoint> path{QPoint(pick(8) ? rect.left() + pick(rect.width()) : 1, rect.center().y())};
+        for (int shakes = pick(4); shakes > 0; --shakes)
+            path.append(path.first() + QPoint(pick(5) - 2, pick(5) - 2));
+        action += u" at %1,%2 through %3 points"_s.arg(path.first().x()).arg(path.first().y()).arg(path.size());
+        touchPath(display, path, pick(3));
+        selectedRow = row;
+        expectedFocus = display;
+    }
+
+    // A drag that stops before the finger lifts, so that the list does not
+    // fly on, up or down from anywhere in it; it chooses nothing.
+    void dragList()
+    {
+        const QRect inside = rowsInSight();
+        const QPoint from = inside.topLeft() + QPoint(pick(inside.width()), pick(inside.height()));
+        const QPoint to(from.x(), from.y() + (pick(2) ? 1 : -1) * (25 + pick(60)));
+        action = u"drag the list from %1,%2 to %3,%4"_s.arg(from.x()).arg(from.y()).arg(to.x()).arg(to.y());
+        touchPath(display, stroke(from, to, 6), 3, 110);
+        expectedFocus = display;
+    }
+
+    // A fling, away from an end the list is at, and at once a tap, which
+    // only stops the list; a machine too busy to keep the pace makes the
+    // fling a drag, and the tap chooses a row.
+    void flingAndTap()
+    {
+        const QScrollBar *bar = display->verticalScrollBar();
+        const int down = bar->value() == bar->minimum() ? -1 : bar->value() == bar->maximum() ? 1 : pick(2) ? 1 : -1;
+        const QRect inside = rowsInSight();
+        const QPoint from(inside.left() + pick(inside.width()), inside.center().y() - down * 40);
+        action = u"fling the list %1 from %2,%3, then tap it"_s.arg(down > 0 ? u"down"_s : u"up"_s)
+                     .arg(from.x()).arg(from.y());
+        touchPath(display, stroke(from, from + QPoint(0, down * 80), 4), 3);
+        if (QScroller::scroller(display->viewport())->state() != QScroller::Scrolling) {
+            action += u" (the list rests)"_s;
+            selectedRow = display->indexAt(display->viewport()->mapFrom(display, from)).row();
+        }
+        touchPath(display, {from}, 0);
         expectedFocus = display;
     }
 
@@ -398,6 +472,10 @@ private:
             clickText();
         else if (roll < 48)
             pressTab();
+        else if (roll < 51)
+            tapRow();
+        else if (roll < 52)
+            pick(2) ? dragList() : flingAndTap();
         else
             pressKey();
     }
@@ -435,8 +513,10 @@ private slots:
         int number = 0;
         const auto report = qScopeGuard([&] {
             if (QTest::currentTestFailed())
-                qWarning("failed at action %d (%s); replay with MONKEY_SEED=%u MONKEY_ACTIONS=%d", number,
-                         qPrintable(action.left(200)), seed, total);
+                qWarning("failed at action %d (%s); replay with:\n"
+                         "MONKEY_SEED=%u MONKEY_ACTIONS=%d QTEST_FUNCTION_TIMEOUT=86400000 QT_QPA_PLATFORM=offscreen %s",
+                         number, qPrintable(action.left(200)), seed, total,
+                         qPrintable(QCoreApplication::applicationFilePath()));
         });
         for (number = 1; number <= total; ++number) {
             act(number, total);
