@@ -7,6 +7,16 @@
 #include <QTouchEvent>
 #include <QtMath>
 
+namespace {
+
+// A position as a scroll bar takes it: its whole pixels.
+QPoint wholePixels(QPointF position)
+{
+    return {int(position.x()), int(position.y())};
+}
+
+} // namespace
+
 TouchScrolling::TouchScrolling(QAbstractItemView *view)
     : QObject(view)
     , m_view(view)
@@ -34,8 +44,12 @@ bool TouchScrolling::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::Scroll:
         if (watched != m_view) {
+            // As the list puts it on screen: the scroll bars take the whole
+            // pixels of the position, and the viewport moves by the
+            // overshoot rounded.
             const auto *scroll = static_cast<QScrollEvent *>(event);
-            m_shown = scroll->contentPos() + scroll->overshootDistance();
+            m_shown = wholePixels(scroll->contentPos());
+            m_overshoot = scroll->overshootDistance().toPoint();
         }
         return false;
     case QEvent::TouchBegin:
@@ -95,10 +109,11 @@ bool TouchScrolling::eventFilter(QObject *watched, QEvent *event)
 
 // The scroller may still be scrolling by fractions of a pixel, and bring
 // an overshoot back, after the list has come to rest on screen: it still
-// moves only while there is a pixel or more to go.
+// moves only while what the list shows is not yet where it will end.
 bool TouchScrolling::movesOnScreen(const QScroller *scroller) const
 {
-    return scroller->state() == QScroller::Scrolling && (scroller->finalPosition() - m_shown).manhattanLength() >= 1;
+    return scroller->state() == QScroller::Scrolling
+        && (!m_overshoot.isNull() || wholePixels(scroller->finalPosition()) != m_shown);
 }
 
 // The row under a tap, or on the frame the row beside it.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPoint>
 #include <QPointF>
 
 class QAbstractItemView;
@@ -28,6 +29,7 @@ private:
 
     QAbstractItemView *m_view;
     QPointF m_start;
-    QPointF m_shown; // where the scroller last put the content, overshoot included
+    QPoint m_shown;     // the content's position on screen, in pixels
+    QPoint m_overshoot; // how far the viewport is moved past an end
     bool m_tap = false;
 };

@@ -254,7 +254,8 @@ private:
 
     // A fling, away from an end the list is at, and at once a tap, which
     // only stops the list; a machine too busy to keep the pace makes the
-    // fling a drag, and the tap chooses a row.
+    // fling a drag, and a list already at rest on screen takes the tap as a
+    // choice of the row.
     void flingAndTap()
     {
         const QScrollBar *bar = display->verticalScrollBar();
@@ -264,7 +265,7 @@ private:
         action = u"fling the list %1 from %2,%3, then tap it"_s.arg(down > 0 ? u"down"_s : u"up"_s)
                      .arg(from.x()).arg(from.y());
         touchPath(display, stroke(from, from + QPoint(0, down * 80), 4), 3);
-        if (QScroller::scroller(display->viewport())->state() != QScroller::Scrolling) {
+        if (restsOnScreen(display)) {
             action += u" (the list rests)"_s;
             selectedRow = display->indexAt(display->viewport()->mapFrom(display, from)).row();
         }
