@@ -20,6 +20,17 @@ own_mount_namespace() {
             "scripts/$(basename "$0")" "$@"
 }
 
+# on_debian RELEASE "$@"
+# Called first by a script that builds only on Debian RELEASE: on another
+# release, runs the script again, with the same arguments, on a fresh Debian
+# RELEASE (scripts/in-debian).
+on_debian() {
+    local release=$1
+    shift
+    [ "$(. /etc/os-release && echo "$VERSION_CODENAME")" != "$release" ] || return 0
+    exec scripts/in-debian "$release" "scripts/$(basename "$0")" "$@"
+}
+
 # fresh_debian_root RELEASE
 # Sets DEBIAN_ROOT to a fresh Debian RELEASE (bookworm, trixie) with what a
 # running system needs mounted into it; it goes when the script ends.
@@ -29,7 +40,7 @@ fresh_debian_root() {
     ensure_packages debootstrap
     local mirror cache base
     mirror=$(debian_mirror)
-    cache=${COURIER_FIRMS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/courier-firms}
+    cache=$(cache_folder)
     base=$cache/debian-$release-$({
         cat "${BASH_SOURCE[0]}"
         echo "$mirror"

@@ -7,6 +7,12 @@ fail() {
     exit 1
 }
 
+# The folder where the scripts keep what they build once and reuse: Qt for
+# other platforms, bare Debian roots, downloaded packages.
+cache_folder() {
+    echo "${COURIER_FIRMS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/courier-firms}"
+}
+
 ensure_packages() {
     local missing=()
     local package

@@ -15,7 +15,7 @@ cached_qt() {
         cat "$recipe" "$@"
         dpkg-query -W -f='${source:Version} ${Version}\n' $packages
     } | sha256sum | cut -c1-16)
-    cache=${COURIER_FIRMS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/courier-firms}
+    cache=$(cache_folder)
     QT=$cache/qt-$name-$hash
     [ ! -f "$QT/lib/cmake/Qt6/Qt6Config.cmake" ] || return 0
 
