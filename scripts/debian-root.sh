@@ -53,6 +53,10 @@ fresh_debian_root() {
         debootstrap --variant=minbase "$release" "$base.partial" "$mirror" >"$base.log" 2>&1 ||
             fail "debootstrap of $release from $mirror failed; its log is $base.log"
         write_debian_sources "$release" "$mirror" >"$base.partial/etc/apt/sources.list"
+        # The names of this machine itself, which the installer writes and
+        # debootstrap does not: a browser's driver is reached at localhost.
+        printf '127.0.0.1\tlocalhost\n::1\t\tlocalhost ip6-localhost ip6-loopback\n' \
+            >"$base.partial/etc/hosts"
         # A machine made for one run: dpkg need not wait for each file to
         # reach the disk, nor index the manual pages it installs.
         echo force-unsafe-io >"$base.partial/etc/dpkg/dpkg.cfg.d/unsafe-io"

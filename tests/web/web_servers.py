@@ -5,7 +5,7 @@ brotli, with gzip and with neither: packed so, of its type, revalidated and
 varying with what the browser accepts; and Chromium opens the window through
 each, getting the program's JavaScript as its .br.   web_servers.py RELEASE"""
 
-import brotli, gzip, os, socket, subprocess, sys, tempfile, unittest, urllib.request
+import brotli, gzip, os, shutil, socket, subprocess, sys, tempfile, unittest, urllib.request
 from browserpage import Browser, WindowOnPage
 from xsession import wait_for
 
@@ -38,12 +38,16 @@ SERVERS = {"nginx": (NGINX, ["/usr/sbin/nginx", "-e", "stderr", "-c"]), "Apache"
 
 class ServedPrecompressed(unittest.TestCase):
     def start(self, name):
+        # The servers' own user reads a copy of the release: the checkout may
+        # be where only its owner goes, as in root's home.
         work = tempfile.mkdtemp(prefix="courier-firms-server-")
+        os.chmod(work, 0o755)
+        release = shutil.copytree(RELEASE, f"{work}/release")
         with socket.socket() as probe:
             probe.bind(("127.0.0.1", 0))
             port = probe.getsockname()[1]
         with open(f"{work}/server.conf", "w") as config:
-            config.write(SERVERS[name][0].format(work=work, port=f"127.0.0.1:{port}", release=RELEASE))
+            config.write(SERVERS[name][0].format(work=work, port=f"127.0.0.1:{port}", release=release))
         server = subprocess.Popen(SERVERS[name][1] + [f"{work}/server.conf"])
         self.addCleanup(lambda: (server.terminate(), server.wait(10), subprocess.run(["rm", "-rf", work])))
         wait_for(lambda: server.poll() is not None or socket.socket().connect_ex(("127.0.0.1", port)) == 0,
