@@ -74,11 +74,13 @@ fresh_debian_root() {
     trap 'exit 130' INT TERM
     cp -a "$base/." "$DEBIAN_ROOT"
     cp /etc/resolv.conf "$DEBIAN_ROOT/etc/resolv.conf"
-    # The machine's own devices, processes and system folders, as a booted
-    # Debian has them, and the cache of downloaded packages.
+    # The root a mount of its own, as a booted Debian's is, so that these
+    # scripts run inside it too; the machine's own devices, processes and
+    # system folders; and the cache of downloaded packages.
     local packages=$cache/packages-$release
     mkdir -p "$packages"
-    mount --bind /proc "$DEBIAN_ROOT/proc" &&
+    mount --bind "$DEBIAN_ROOT" "$DEBIAN_ROOT" &&
+        mount --bind /proc "$DEBIAN_ROOT/proc" &&
         mount --rbind /sys "$DEBIAN_ROOT/sys" && mount --make-rslave "$DEBIAN_ROOT/sys" &&
         mount --rbind /dev "$DEBIAN_ROOT/dev" && mount --make-rslave "$DEBIAN_ROOT/dev" &&
         mount --bind "$packages" "$DEBIAN_ROOT/var/cache/apt/archives" ||
