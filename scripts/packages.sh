@@ -13,6 +13,11 @@ cache_folder() {
     echo "${COURIER_FIRMS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/courier-firms}"
 }
 
+# How every script configures build/, with the compiler named as scripts/test
+# names it: were one script to find another compiler there, CMake would empty
+# the cache and drop the options given with it, the build type among them.
+BUILD_OPTIONS=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=g++)
+
 ensure_packages() {
     local missing=()
     local package
