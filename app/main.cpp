@@ -4,6 +4,7 @@
 #include "mainform.h"
 #include "opendisplay.h"
 #include "qttranslation.h"
+#include "systemlibraries.h"
 #include "windowfont.h"
 
 #include <QApplication>
@@ -17,6 +18,7 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char *argv[])
 {
+    loadLibrariesFromSystemOnly();
     QApplication::setApplicationName(u"courier-firms"_s);
     QApplication::setApplicationVersion(QStringLiteral(COURIER_FIRMS_VERSION));
     answerHelpAndVersion(argc, argv);

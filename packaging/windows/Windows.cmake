@@ -25,6 +25,7 @@ set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
 # the Cyrillic names survive; 64-bit, as the program is. The installer keeps
 # no file's time (the installed files take the time of installing), so the
 # same sources give the same installer, wherever and whenever it is built.
+# It refuses a Windows older than Qt's oldest (refuse-older-windows.nsh).
 set(product "Куриерски фирми")
 set(CPACK_PACKAGE_EXECUTABLES courier-firms "${product}")
 set(CPACK_NSIS_PACKAGE_NAME "${product}")
@@ -35,7 +36,8 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME courier-firms.exe)
 set(CPACK_NSIS_MUI_ICON ${icons}/courier-firms.ico)
 set(CPACK_NSIS_MUI_UNIICON ${icons}/courier-firms.ico)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
-set(CPACK_NSIS_DEFINES "Unicode true\n  Target amd64-unicode\n  SetDateSave off")
+set(CPACK_NSIS_DEFINES "Unicode true\n  Target amd64-unicode\n  SetDateSave off
+  !include '${CMAKE_CURRENT_LIST_DIR}/refuse-older-windows.nsh'")
 set(CPACK_NSIS_COMPRESSOR "/SOLID lzma")
 
 include(CPack)

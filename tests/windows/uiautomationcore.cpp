@@ -1,7 +1,8 @@
 // A stand-in for Windows' UIAutomationCore.dll under Wine, whose own cannot
 // announce: each call becomes a line of tab-separated fields in the file
 // UIA_CALLS_LOG names, and a screen reader listens once a window has given
-// one its root. Every function answers as Windows does when all goes well.
+// one its root, unless UIA_LISTENING is "no". Every function answers as
+// Windows does when all goes well.
 #include <windows.h>
 
 #include <cstdio>
@@ -30,7 +31,9 @@ EXPORT LRESULT WINAPI UiaReturnRawElementProvider(HWND window, WPARAM, LPARAM, v
 {
     wchar_t name[64] = L"";
     GetClassNameW(window, name, 64);
-    listening = listening || root;
+    wchar_t deaf[8] = L"";
+    GetEnvironmentVariableW(L"UIA_LISTENING", deaf, 8);
+    listening = wcscmp(deaf, L"no") && (listening || root);
     return record(L"UiaReturnRawElementProvider\t%ls\t%p\n", name, root);
 }
 

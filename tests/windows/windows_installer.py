@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 """The Windows installer used as a person would, in a fresh Wine prefix (WINE_PREFIX_SCRIPT
-makes it): a silent install, --version, the window and a click, closing, uninstalling."""
+makes it): a silent install, --version, the window and a click, closing, uninstalling; a refusal on Windows 8.1."""
 
 import os
 import subprocess
@@ -65,6 +65,11 @@ class InstalledOnWindows(WineTest):
         self.assertEqual(self.wine(os.path.join(folder, "Uninstall.exe"), "/S"), 0)
         self.assertFalse(os.path.exists(folder) or os.path.exists(menu))
         self.assertEqual(self.uninstall_entry(), "")
+
+    def test_older_windows_is_refused(self):
+        self.wine("winecfg", "/v", "win81")
+        self.assertEqual(self.wine(INSTALLER, "/S"), 2)
+        self.assertFalse(os.path.exists(os.path.join(self.drive, "Program Files", "Courier Firms")))
 
 
 if __name__ == "__main__":

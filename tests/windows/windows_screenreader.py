@@ -1,8 +1,8 @@
 #!/usr/bin/python3
 """The program under Wine as a screen reader meets it, through a stand-in for
-UIAutomationCore.dll (STANDIN) that logs each call: "Избери" pressed before
-anybody listens, a screen reader's first contact (FIRST_CONTACT), then a firm
-and "Избери", "Избери", "Изчисти", "Избери". Then with Wine's own DLL."""
+UIAutomationCore.dll (STANDIN) that logs each call: a screen reader's first
+contact (FIRST_CONTACT), then a firm and "Избери", "Избери", "Изчисти", "Избери";
+with the stand-in beside the program, in System32 deaf and listening, then Wine's own."""
 
 import os
 import shutil
@@ -12,48 +12,47 @@ import unittest
 
 from programwindow import BUTTONS, FIRST_ROW
 from winetest import WineTest
-from xsession import wait_for
 
 PROGRAM, STANDIN, FIRST_CONTACT = sys.argv[1:4]
 del sys.argv[1:4]
 PRESSES = [FIRST_ROW] + [BUTTONS[button] for button in ("Избери", "Избери", "Изчисти", "Избери")]
-# What a screen reader is told at each "Избери": an action completed (2), to
-# be said at once in place of any older one not yet said (1).
-HEARD = [["2", "1", words, "courier-firms.answer"] for words in ["Избрана фирма: Спиди"] * 2 + ["Изберете фирма!"]]
+# What a screen reader is told at each "Избери": a notification of kind
+# "other" (4), to be said at once, each in full (0).
+HEARD = [["4", "0", words, ""] for words in ["Избрана фирма: Спиди"] * 2 + ["Изберете фирма!"]]
 
 
 class HeardOnWindows(WineTest):
-    def calls(self, name=None):
-        """The stand-in's log: each call (of that name) and what it was given."""
+    def use(self, program, dll, **env):
+        """The stand-in's log of a run of program with that DLL through the
+        first contact and the presses: each call and what it was given."""
         log = os.path.join(self.drive, "uia.log")
-        with open(log if os.path.exists(log) else os.devnull, encoding="utf-8") as lines:
-            return [call for call in (line[:-1].split("\t") for line in lines) if name in (None, call[0])]
-
-    def use(self, dll, before_contact=lambda: None):
-        """Runs the program with that DLL through the first contact and the presses."""
-        self.start(PROGRAM, WINEDLLOVERRIDES=f"mscoree,mshtml=;uiautomationcore={dll}", UIA_CALLS_LOG=r"C:\uia.log")
-        before_contact()
+        self.start(program, WINEDLLOVERRIDES=f"mscoree,mshtml=;uiautomationcore={dll}",
+                   UIA_CALLS_LOG=r"C:\uia.log", **env)
         subprocess.run(["wine", FIRST_CONTACT], env=self.env, timeout=60, check=True)
         for press in PRESSES:
             self.click(*press)
         self.assertEqual(self.close(), 0)
+        with open(log if os.path.exists(log) else os.devnull, encoding="utf-8") as lines:
+            calls = [line[:-1].split("\t") for line in lines]
+        if calls:
+            os.remove(log)
+        return calls
 
     def test_each_answer_is_announced(self):
-        shutil.copy(STANDIN, os.path.join(self.drive, "windows", "system32", "uiautomationcore.dll"))
-        self.use("n", lambda: self.click(*BUTTONS["Избери"]) or wait_for(self.calls, what="the first press"))
-        calls, notifications = self.calls(), self.calls("UiaRaiseNotificationEvent")
-        # Before the first contact the announcer only asks whether anybody listens.
-        self.assertEqual(calls[0], ["UiaClientsAreListening", "0"])
-        self.assertEqual(calls[1][0], "UiaReturnRawElementProvider")
-        self.assertEqual([call[2:] for call in notifications], HEARD)
-        # From the element of the announcer's window, let go when the window goes.
-        roots = {provider: window for _, window, provider in self.calls("UiaReturnRawElementProvider")}
-        providers = {call[1] for call in notifications}
-        self.assertEqual([roots.get(provider) for provider in providers], ["CourierFirmsAnnouncer"])
-        self.assertIn(["UiaDisconnectProvider", *providers], calls)
+        # A DLL of Windows' own name beside the program stays unloaded.
+        desktop = os.path.join(self.drive, "users", "Public", "Desktop")
+        shutil.copy(PROGRAM, desktop)
+        shutil.copy(STANDIN, os.path.join(desktop, "uiautomationcore.dll"))
+        self.assertEqual(self.use(os.path.join(desktop, os.path.basename(PROGRAM)), "n,b"), [])
 
-        self.use("b")
-        self.assertEqual(self.calls(), calls, "Wine's own DLL was not the one loaded")
+        shutil.copy(STANDIN, os.path.join(self.drive, "windows", "system32", "uiautomationcore.dll"))
+        def notifications(calls):
+            return [call[2:] for call in calls if call[0] == "UiaRaiseNotificationEvent"]
+        deaf = self.use(PROGRAM, "n", UIA_LISTENING="no")
+        self.assertIn(["UiaClientsAreListening", "0"], deaf)
+        self.assertEqual(notifications(deaf), [])
+        self.assertEqual(notifications(self.use(PROGRAM, "n")), HEARD)
+        self.assertEqual(self.use(PROGRAM, "b"), [], "Wine's own DLL was not the one loaded")
 
 
 if __name__ == "__main__":

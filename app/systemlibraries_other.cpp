@@ -1,0 +1,4 @@
+#include "systemlibraries.h"
+
+// Linux and the browser search no folder of the program's for libraries.
+void loadLibrariesFromSystemOnly() {}
