@@ -27,7 +27,7 @@ own_mount_namespace() {
 on_debian() {
     local release=$1
     shift
-    [ "$(. /etc/os-release && echo "$VERSION_CODENAME")" != "$release" ] || return 0
+    [ "$(debian_release)" != "$release" ] || return 0
     exec scripts/in-debian "$release" "scripts/$(basename "$0")" "$@"
 }
 

@@ -13,6 +13,11 @@ cache_folder() {
     echo "${COURIER_FIRMS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/courier-firms}"
 }
 
+# The code name of this machine's Debian release: bookworm (12), trixie (13).
+debian_release() {
+    (. /etc/os-release && echo "$VERSION_CODENAME")
+}
+
 # How every script configures build/, with the compiler named as scripts/test
 # names it: were one script to find another compiler there, CMake would empty
 # the cache and drop the options given with it, the build type among them.
