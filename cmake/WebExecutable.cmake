@@ -21,6 +21,6 @@ set_target_properties(Qt6::Platform PROPERTIES INTERFACE_LINK_OPTIONS "${qt_link
 set(CMAKE_CXX_LINK_EXECUTABLE "${CMAKE_COMMAND} -D program=<TARGET> \
 -P ${CMAKE_CURRENT_LIST_DIR}/RemoveWebProgram.cmake && ${CMAKE_CXX_LINK_EXECUTABLE}")
 
-# The page makes the program's WebGL context itself, before the program has
-# arrived (packaging/web/index.html.in), and the program draws with that one.
-add_link_options(-sGL_PREINITIALIZED_CONTEXT=1)
+# The page and the test runner set the program's environment before it
+# starts.
+set(QT_WASM_EXTRA_EXPORTED_METHODS ENV)

@@ -15,9 +15,9 @@ namespace {
 QPointer<QWidget> windowToRead;
 
 // Qt's controls report their changes only while a screen reader listens, and
-// in a browser Qt 6.4 has none to wait for: it is told that one listens, and
-// every change it reports goes to the page. (Qt 6.5 brings its own bridge to
-// the browser, and this file then goes.)
+// in a browser Qt waits for a button of its own to be pressed, which this
+// program's Qt leaves out: it is told that one listens, and every change it
+// reports goes to the page.
 void buildPage(QWidget *window)
 {
     new AccessiblePage(window);

@@ -40,6 +40,25 @@ void setAttribute(val element, const char *name, const std::string &value)
         element.call<void>("setAttribute", std::string(name), value);
 }
 
+// The element of the window that Qt shows, in the shadow tree it gives the
+// page's screen: it holds the canvas Qt draws into and, behind it, a
+// container for what a screen reader reads, and it hears the window's keys.
+val windowElement()
+{
+    const val screen = val::module_property("qtContainerElements")[0];
+    return screen.call<val>("querySelector", std::string("#qt-shadow-container"))["shadowRoot"]
+        .call<val>("querySelector", std::string(".qt-window"));
+}
+
+// The element with the page's focus, inside a shadow tree too.
+val focusedElement(val document)
+{
+    val active = document["activeElement"];
+    while (!active.isNull() && !active["shadowRoot"].isNull() && !active["shadowRoot"]["activeElement"].isNull())
+        active = active["shadowRoot"]["activeElement"];
+    return active;
+}
+
 void onPageEvent(val event)
 {
     if (thePage)
@@ -57,34 +76,38 @@ AccessiblePage::AccessiblePage(QWidget *window)
     : QObject(window)
     , m_window(window)
     , m_document(val::global("document"))
-    , m_canvas(val::module_property("qtContainerElements")[0])
+    , m_qtWindow(windowElement())
     , m_root(newElement("div", nullptr, "accessible-window"))
     , m_heading(newElement("h1", nullptr, "window-title"))
     , m_controls(newElement("div", nullptr, "controls"))
     , m_announcement(newElement("div", nullptr, "announcement"))
     , m_lastAnnouncement(newElement("div", nullptr, "last-announcement"))
 {
-    // Qt makes the canvas an editor, which a screen reader announces, so as
-    // to hear the clipboard's keys; a browser sends them to the canvas that
-    // has the focus all the same, and it keeps the focus as a control of the
-    // page. Qt's own text input on a phone, out of sight, takes the on-screen
-    // keyboard's typing for the program: a screen reader calls it that.
-    m_canvas.set("tabIndex", 0);
-    m_canvas.set("contentEditable", std::string("false"));
+    // Qt makes its canvas an editor, to hear the clipboard's keys, which a
+    // screen reader would list among the page's text boxes: the canvas is a
+    // picture, and the page keeps the focus on its own elements, inside the
+    // window's, where the window hears the keys. Qt's own text input on a
+    // phone, out of sight, takes the on-screen keyboard's typing for the
+    // program: a screen reader calls it that.
+    m_qtWindow.call<val>("querySelector", std::string("canvas")).set("contentEditable", std::string("false"));
     const val input = m_document.call<val>("querySelector", std::string("body > input"));
     if (!input.isNull())
         setAttribute(input, "aria-label", "Писане в програмата");
     for (val region : {m_announcement, m_lastAnnouncement})
         region.call<void>("setAttribute", std::string("aria-live"), std::string("assertive"));
+    // A browser gives a screen reader an element's text as laid out, behind
+    // the canvas: with its spaces and lines kept, as the window shows them.
+    m_root["style"].set("whiteSpace", std::string("pre-wrap"));
     m_root.call<void>("append", m_heading, m_controls, m_announcement, m_lastAnnouncement);
-    m_canvas.call<void>("append", m_root);
+    m_qtWindow.call<val>("querySelector", std::string(".qt-window-a11y-container")).call<void>("append", m_root);
 
     const val listener = val::module_property("courierFirmsPageEvent");
     m_root.call<void>("addEventListener", std::string("click"), listener);
     m_root.call<void>("addEventListener", std::string("focusin"), listener);
-    // A click on the canvas gives it the page's focus, which goes on to the
+    // A click on the window gives it the page's focus, which goes on to the
     // element of the control that has Qt's.
-    m_canvas.call<void>("addEventListener", std::string("focus"), listener);
+    m_qtWindow.set("tabIndex", -1);
+    m_qtWindow.call<void>("addEventListener", std::string("focus"), listener);
 
     thePage = this;
     scheduleUpdate();
@@ -221,17 +244,17 @@ void AccessiblePage::followFocus()
     val target = element->second;
     // In a list the focus is on its current row.
     if (QAccessibleInterface *row = control->focusChild(); row && control->role() == QAccessible::List) {
-        const val option = m_document.call<val>("getElementById",
-                                                elementId(QAccessible::uniqueId(control), control->indexOfChild(row)));
+        const val option = m_root.call<val>("querySelector",
+                                            "#" + elementId(QAccessible::uniqueId(control), control->indexOfChild(row)));
         if (!option.isNull())
             target = option;
     }
-    // The focus is taken only from the page, the canvas or these elements:
+    // The focus is taken only from the page, the window or these elements:
     // where Qt itself put it (its text input on a phone), it stays.
-    const val active = m_document["activeElement"];
+    const val active = focusedElement(m_document);
     if (active.strictlyEquals(target))
         return;
-    if (!active.isNull() && !active.strictlyEquals(m_document["body"]) && !active.strictlyEquals(m_canvas)
+    if (!active.isNull() && !active.strictlyEquals(m_document["body"]) && !active.strictlyEquals(m_qtWindow)
         && !m_root.call<bool>("contains", active))
         return;
     val options = val::object();

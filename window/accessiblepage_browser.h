@@ -10,17 +10,18 @@
 
 #include <unordered_map>
 
-// The window as a browser's screen reader meets it. Qt 6.4 draws the window
-// into one canvas, which a browser can only call a picture; so the canvas
-// holds, where nothing of it is ever drawn, one plain HTML element with an
-// ARIA role for each control: a heading with the window's title, the label,
-// a listbox with its options, the buttons, the text box. Each is made from
-// what Qt's accessibility says of its control, the names, descriptions,
-// states and texts a desktop screen reader hears. The elements follow every
-// change Qt reports, the page's focus follows Qt's keyboard focus, and what
-// a screen reader does with an element (press a button, choose an option,
-// move the focus) goes to the control. Keys still reach Qt: the canvas,
-// which holds the elements, hears them first.
+// The window as a browser's screen reader meets it. Qt draws the window into
+// a canvas, which a browser can only call a picture, and its own elements
+// for a screen reader know no list box; so the window's element holds,
+// behind the canvas, one plain HTML element with an ARIA role for each
+// control: a heading with the window's title, the label, a listbox with its
+// options, the buttons, the text box. Each is made from what Qt's
+// accessibility says of its control, the names, descriptions, states and
+// texts a desktop screen reader hears. The elements follow every change Qt
+// reports, the page's focus follows Qt's keyboard focus, and what a screen
+// reader does with an element (press a button, choose an option, move the
+// focus) goes to the control. Keys still reach Qt: the window's element,
+// which holds the elements, hears them.
 class AccessiblePage : public QObject
 {
     Q_OBJECT
@@ -55,7 +56,7 @@ private:
 
     QPointer<QWidget> m_window;
     emscripten::val m_document;
-    emscripten::val m_canvas;
+    emscripten::val m_qtWindow;
     emscripten::val m_root;
     emscripten::val m_heading;
     emscripten::val m_controls;

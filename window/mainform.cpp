@@ -42,9 +42,6 @@ MainForm::MainForm(const QStringList &catalogue, QWidget *parent)
     ui.Command1->setId(ui.Command1_3, LengthCommand);
     connect(ui.Command1, &QButtonGroup::idClicked, this, &MainForm::Click);
 
-    // The window opens with the focus on the first control in tab order.
-    ui.Text1_0->setFocus();
-
     m_controls = std::make_unique<WidgetControls>(ui, catalogue);
 
     // Sorting loads the collation tables, which showing the window does not
@@ -55,6 +52,11 @@ MainForm::MainForm(const QStringList &catalogue, QWidget *parent)
     // its first appearance on screen (see eventFilter).
     create();
     windowHandle()->installEventFilter(this);
+
+    // The window opens with the focus on the first control in tab order,
+    // given once the window exists: Qt for the web forgets a focus given
+    // before.
+    ui.Text1_0->setFocus();
 }
 
 MainForm::~MainForm() = default;

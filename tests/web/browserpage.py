@@ -16,9 +16,9 @@ from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
 from xsession import wait_for
 
-# Root runs Chromium only without its sandbox; WebGL, which Qt draws with,
-# needs the software renderer on a machine without a GPU; this machine
-# reaches no other host, so Chromium is told not to try.
+# Root runs Chromium only without its sandbox; on a machine without a GPU,
+# Chromium draws with its software renderer; this machine reaches no other
+# host, so Chromium is told not to try.
 CHROMIUM_FLAGS = ["--headless=new", "--no-sandbox", "--test-type", "--window-size=800,600",
                   "--use-angle=swiftshader", "--enable-unsafe-swiftshader", "--no-first-run",
                   "--disable-background-networking", "--disable-component-update", "--disable-sync"]
