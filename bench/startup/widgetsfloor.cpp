@@ -1,9 +1,11 @@
 // The least a window that shows what the program shows must do: the same
 // widgets in plain Qt (the label, a list of the 21 names, four buttons, a
-// text box with the task), in the program's font, size and places, and once
-// it is on screen, one comparison of the collation its sorted lists use.
+// text box with the task), in the program's font, size and places, the
+// window and the label in the program's colours, and once it is on screen,
+// one comparison of the collation its sorted lists use.
 
 #include "catalogue.h"
+#include "windowfont.h"
 
 #include <QApplication>
 #include <QCollator>
@@ -44,15 +46,22 @@ protected:
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    provideWindowFont();
     QApplication::setFont(QFont(u"Times New Roman"_s, 12));
 
     QWidget window;
     window.setWindowTitle(u"https://courier-firms.example.org ИТ - списък на куриерски фирми"_s);
     window.setFixedSize(461, 345);
+    QPalette colours = window.palette();
+    colours.setColor(QPalette::Window, QColor(192, 192, 255));
+    window.setPalette(colours);
 
     QLabel label(u"Куриерски фирми -  сортиране на стринг"_s, &window);
     label.setGeometry(32, 0, 337, 25);
     label.setAlignment(Qt::AlignCenter);
+    colours.setColor(QPalette::Window, QColor(255, 192, 128));
+    label.setPalette(colours);
+    label.setAutoFillBackground(true);
 
     QListWidget list(&window);
     list.setGeometry(16, 48, 161, 99);

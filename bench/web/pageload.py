@@ -1,7 +1,8 @@
 #!/usr/bin/python3
-"""Two web releases side by side, a baseline and a new one, measured in turns
-in one run, each figure the median of its rounds with the new release's over
-the baseline's:
+"""Two web releases side by side, a baseline and a new one, and the floor
+that bench/web builds, measured in turns in one run, each figure the median
+of its rounds with the new release's over the baseline's and over the
+floor's:
 
 - the bytes of a first visit: every file the page fetches (the service
   worker's list, and the worker), as a server sends it to a browser that
@@ -15,7 +16,8 @@ the baseline's:
   on 127.0.0.1 as above, and over a 5 Mbit/s link that the server makes,
   shared by every file it sends, the workers' too, which the browser's own
   emulation of a link leaves out;
-- the second visit over that link, from the service worker's copy;
+- the second visit over that link, from the service worker's copy (but the
+  floor's, whose service worker cannot keep the program it lacks);
 - the page's main thread from asking for the page until the window is
   painted, from Chromium's trace: its longest task at this machine's speed,
   and with the CPU slowed 4 times, as on a mid-range phone, the time each
@@ -24,7 +26,7 @@ the baseline's:
 - a fresh Chromium started on the page until it is painted, against the same
   for a plain HTML page of the same colours at the same places (plain.html).
 
-    bench/web/pageload.py BASELINE-RELEASE NEW-RELEASE [ROUNDS]
+    bench/web/pageload.py BASELINE-RELEASE NEW-RELEASE FLOOR [ROUNDS]
 """
 
 import base64
@@ -195,10 +197,15 @@ class MainThreadTrace:
         return tasks
 
 
+# The colours of the window and of its label, which the floor shares: Qt
+# draws a window whole before the browser shows it.
+SHARED_COLOURS = {place: colour for place, colour in COLOURS.items() if place in [(4, 40), (35, 3)]}
+
+
 def painted(shot):
     origin = shot.window_origin()
     return origin is not None and all(shot.pixel(origin[0] + x, origin[1] + y) == colour
-                                      for (x, y), colour in COLOURS.items())
+                                      for (x, y), colour in SHARED_COLOURS.items())
 
 
 def painted_after(browser, url, start):
@@ -254,13 +261,13 @@ def first_visit(url, second=False, slower=1, trace=False):
 
 
 def main():
-    releases = {"baseline": sys.argv[1], "new": sys.argv[2]}
-    rounds = int(sys.argv[3]) if len(sys.argv) > 3 else 3
+    releases = {"baseline": sys.argv[1], "new": sys.argv[2], "floor": sys.argv[3]}
+    rounds = int(sys.argv[4]) if len(sys.argv) > 4 else 3
     sent = {which: as_sent(release) for which, release in releases.items()}
 
     print(f"{'bytes sent':<28}" + "".join(f"{which + ' ' + encoding:>18}" for which in releases
                                           for encoding in ENCODINGS))
-    names = sorted(set(sent["baseline"]) | set(sent["new"]))
+    names = sorted(set().union(*sent.values()))
     totals = {(which, encoding): 0 for which in releases for encoding in ENCODINGS}
     for name in names:
         row = f"{name:<28}"
@@ -283,9 +290,13 @@ def main():
         for which, server in servers.items():
             results = figures[which]
             results.setdefault("painted window, local (s)", []).append(first_visit(server.url))
-            first, second = first_visit(slow_servers[which].url, second=True)
-            results.setdefault("painted window, 5 Mbit/s (s)", []).append(first)
-            results.setdefault("second visit, 5 Mbit/s (s)", []).append(second)
+            if which == "floor":
+                results.setdefault("painted window, 5 Mbit/s (s)", []).append(
+                    first_visit(slow_servers[which].url))
+            else:
+                first, second = first_visit(slow_servers[which].url, second=True)
+                results.setdefault("painted window, 5 Mbit/s (s)", []).append(first)
+                results.setdefault("second visit, 5 Mbit/s (s)", []).append(second)
             tasks = first_visit(server.url, trace=True)
             results.setdefault("longest task (ms)", []).append(1000 * max(seconds for seconds, _ in tasks))
             longest_tasks[which] = tasks
@@ -296,10 +307,13 @@ def main():
     for server in [*servers.values(), *slow_servers.values(), plain]:
         server.close()
 
-    print(f"\nmedian of {rounds} rounds{'':<16}{'baseline':>12}{'new':>12}{'new/baseline':>14}")
+    print(f"\nmedian of {rounds} rounds{'':<16}{'baseline':>12}{'new':>12}{'floor':>12}"
+          f"{'new/baseline':>14}{'new/floor':>12}")
     for figure in figures["baseline"]:
-        baseline, new = (statistics.median(figures[which][figure]) for which in releases)
-        print(f"{figure:<40}{baseline:>12.2f}{new:>12.2f}{new / baseline:>14.2f}")
+        baseline, new, floor = (statistics.median(figures[which].get(figure, [float("nan")]))
+                                for which in releases)
+        print(f"{figure:<40}{baseline:>12.2f}{new:>12.2f}{floor:>12.2f}"
+              f"{new / baseline:>14.2f}{new / floor:>12.2f}")
     for which, tasks in longest_tasks.items():
         print(f"\n{which}: the main thread's tasks over 50 ms until the window is painted, last round")
         for seconds, what in sorted(tasks, reverse=True):
